@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Configures and builds both trees: build/native (portable code and its unit
+# tests, no <windows.h>) and build/win (the programs and the Win32 tests,
+# cross-compiled with mingw-w64).
+#   UMBRIX_JOBS        parallel jobs (default 2)
+#   UMBRIX_BUILD_TYPE  CMAKE_BUILD_TYPE (default: none)
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+jobs="${UMBRIX_JOBS:-2}"
+build_type="${UMBRIX_BUILD_TYPE:-}"
+
+cmake -S . -B build/native -DCMAKE_BUILD_TYPE="$build_type"
+cmake --build build/native -j"$jobs"
+
+# Listing the Win32 tests runs them under Wine while building, so the build
+# gets the same pinned Wine session (and display) as the tests, and ends it.
+(
+    . scripts/wine-env.sh
+    trap umbrix_stop_session EXIT
+    umbrix_ensure_display
+    umbrix_ensure_wine
+    cmake -S . -B build/win -DCMAKE_BUILD_TYPE="$build_type" \
+          -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+    cmake --build build/win -j"$jobs"
+)

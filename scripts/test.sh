@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The one test command: installs what is missing, builds both trees, runs the
+# native unit tests, the Win32 tests under Wine (through CTest's emulator),
+# then the end-to-end tests. Exits non-zero when anything failed; the last
+# line is the end-to-end summary "N passed, N failed".
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+repo="$(pwd)"
+started=$SECONDS
+
+step() { echo; echo "==== $* ($((SECONDS - started)) s)"; }
+
+summary() {
+    step "summary"
+    printf '  %-18s %s\n' "native unit tests" "$native" "Win32 tests" "$win" "end-to-end tests" "$e2e"
+    echo "  total time         $((SECONDS - started)) s"
+    echo "$e2e_line"
+}
+
+native="not run"; win="not run"; e2e="not run"; e2e_line="0 passed, 0 failed"
+
+# A Wine session and a display of its own: nothing another session of this
+# checkout runs (scripts/run.sh, a manual ctest) can disturb the tests, and
+# no test window appears on a real desktop.
+export UMBRIX_WINE_ROOT="$repo/build/test-wine"
+unset DISPLAY
+
+step "dependencies"
+if ! bash scripts/install-deps.sh; then
+    native="not run (dependencies missing)"; summary; exit 1
+fi
+
+step "build"
+if ! bash scripts/build.sh; then
+    native="not run (build failed)"; summary; exit 1
+fi
+
+failed=0
+
+step "native unit tests"
+if ctest --test-dir build/native --output-on-failure -j2 --timeout 120; then
+    native="passed"
+else
+    native="FAILED"; failed=1
+fi
+
+. scripts/wine-env.sh
+trap 'umbrix_stop_session' EXIT
+trap 'exit 130' INT TERM
+
+step "Win32 tests under Wine"
+if umbrix_ensure_display && umbrix_ensure_wine &&
+    ctest --test-dir build/win --output-on-failure --timeout 300; then
+    win="passed"
+else
+    win="FAILED"; failed=1
+fi
+# The end-to-end tests use a Wine session of their own.
+umbrix_stop_wine
+
+step "end-to-end tests"
+e2e_log="$repo/build/e2e-output.txt"
+bash tests/e2e/run.sh 2>&1 | tee "$e2e_log"
+e2e_rc=${PIPESTATUS[0]}
+e2e_line="$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$e2e_log" | tail -n 1)"
+[ -n "$e2e_line" ] || e2e_line="0 passed, 1 failed"
+skipped="$(grep -E '^[0-9]+ skipped$' "$e2e_log" | tail -n 1)"
+if [ "$e2e_rc" -eq 0 ]; then e2e="passed${skipped:+ ($skipped)}"; else e2e="FAILED"; failed=1; fi
+
+summary
+exit "$failed"

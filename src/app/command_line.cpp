@@ -1,0 +1,104 @@
+#include "app/command_line.h"
+
+#include <climits>
+
+namespace {
+
+bool IsBlank(wchar_t c)
+{
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+}
+
+bool Contains(const std::wstring& text, const wchar_t* what)
+{
+    return text.find(what) != std::wstring::npos;
+}
+
+// Only the ASCII letters matter for the switches, and folding nothing else keeps
+// the result independent of the C runtime's locale.
+std::wstring AsciiLower(std::wstring text)
+{
+    for (wchar_t& c : text) {
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
+    }
+    return text;
+}
+
+}  // namespace
+
+int ParseDecimal(const std::wstring& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+
+    bool negative = false;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {
+        negative = text[i] == L'-';
+        ++i;
+    }
+
+    // Accumulate as a magnitude in a wider type and stop growing once past the
+    // int range, so that any run of digits saturates instead of overflowing.
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long magnitude = 0;
+    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+        magnitude = magnitude * 10 + (text[i] - L'0');
+        if (magnitude > limit)
+            return negative ? INT_MIN : INT_MAX;
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+std::wstring ExtractArgumentText(const std::wstring& fullCommandLine, const std::wstring& modulePath)
+{
+    std::wstring rest;
+    rest.reserve(fullCommandLine.size());
+    for (std::size_t i = 0; i < fullCommandLine.size();) {
+        if (!modulePath.empty() && fullCommandLine.compare(i, modulePath.size(), modulePath) == 0) {
+            i += modulePath.size();
+            continue;
+        }
+        if (fullCommandLine[i] != L'"')
+            rest += fullCommandLine[i];
+        ++i;
+    }
+
+    const wchar_t* const blanks = L" \t\r\n\v\f";
+    const std::size_t first = rest.find_first_not_of(blanks);
+    if (first == std::wstring::npos)
+        return std::wstring();
+    const std::size_t last = rest.find_last_not_of(blanks);
+    return rest.substr(first, last - first + 1);
+}
+
+SingleInstanceDecision DecideSingleInstance(const std::wstring& typedArgs, const std::wstring& argumentText)
+{
+    SingleInstanceDecision decision;
+    if (Contains(typedArgs, L":settings")) {
+        decision.request = HandOver::ShowSettings;
+    } else if (Contains(typedArgs, L":silent")) {
+        decision.request = HandOver::Nothing;
+    } else if (!argumentText.empty()) {
+        // Anything that is not a number, a typo such as ":setting" included,
+        // becomes 0 here and later shows the settings window.
+        decision.request = HandOver::RunAction;
+        decision.startAction = ParseDecimal(argumentText);
+    } else {
+        decision.request = HandOver::MonitorOff;
+    }
+    return decision;
+}
+
+StartCommand DecideStartCommand(const std::wstring& typedArgs, int startAction)
+{
+    const std::wstring lower = AsciiLower(typedArgs);
+    if (Contains(lower, L":silent"))
+        return StartCommand::Nothing;
+    if (Contains(lower, L":settings"))
+        return StartCommand::ShowSettings;
+    if (startAction >= 0)
+        return StartCommand::RunAction;
+    return StartCommand::MonitorOff;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Command-line grammar of Umbrix: what a first instance does with its
+// arguments and what a second start hands to the running instance. Portable.
+#include <string>
+
+// Decimal text-to-integer conversion as the C runtime's _wtoi does it: leading
+// blanks, an optional sign, then digits; anything after them is ignored and no
+// digits give 0. Out-of-range values saturate to INT_MIN / INT_MAX instead of
+// overflowing.
+int ParseDecimal(const std::wstring& text);
+
+// The argument text of the single-instance step: the full command line with
+// every (case-sensitive) occurrence of the module path removed, every double
+// quote removed, and blanks trimmed at both ends.
+std::wstring ExtractArgumentText(const std::wstring& fullCommandLine, const std::wstring& modulePath);
+
+// What a start sends to an instance that already runs.
+enum class HandOver { ShowSettings, Nothing, RunAction, MonitorOff };
+
+struct SingleInstanceDecision {
+    HandOver request = HandOver::Nothing;
+    int startAction = -1;  // the number read from the argument text; -1 when none
+};
+
+// `typedArgs` is the argument part of the command line as typed (case kept);
+// `argumentText` is the result of ExtractArgumentText. The tests are
+// case-sensitive: ":settings", then ":silent", then a non-empty argument text.
+SingleInstanceDecision DecideSingleInstance(const std::wstring& typedArgs, const std::wstring& argumentText);
+
+// What a first instance does with its command line at the end of start-up.
+enum class StartCommand { Nothing, ShowSettings, RunAction, MonitorOff };
+
+// `typedArgs` is compared in lower case: ":silent" wins over ":settings";
+// otherwise a start action of 0 or more is run, anything else switches the
+// monitor off.
+StartCommand DecideStartCommand(const std::wstring& typedArgs, int startAction);

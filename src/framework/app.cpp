@@ -1,0 +1,156 @@
+#include "framework/app.h"
+
+#include "framework/registry_store.h"
+#include "framework/window.h"
+
+namespace {
+CWinAppBase* g_app = nullptr;
+
+// In-memory profile used until SetRegistryKey selects the real one, so early
+// reads get their defaults and nothing is written to an unexpected key.
+class CNullStore final : public ISettingsStore {
+public:
+    int ReadInt(const std::wstring&, const std::wstring&, int def) override { return def; }
+    std::wstring ReadString(const std::wstring&, const std::wstring&, const std::wstring& def) override
+    {
+        return def;
+    }
+    bool WriteInt(const std::wstring&, const std::wstring&, int) override { return false; }
+    bool WriteString(const std::wstring&, const std::wstring&, const std::wstring&) override { return false; }
+};
+}  // namespace
+
+CWinAppBase* AfxGetApp()
+{
+    return g_app;
+}
+
+const wchar_t* AfxAppTitle()
+{
+    return g_app ? g_app->AppName().c_str() : L"Umbrix";
+}
+
+HWND AfxGetMainHwnd()
+{
+    return g_app && g_app->m_pMainWnd ? g_app->m_pMainWnd->GetSafeHwnd() : nullptr;
+}
+
+ISettingsStore& AfxProfile()
+{
+    return g_app->Profile();
+}
+
+std::wstring ArgumentsOfCommandLine(const wchar_t* commandLine)
+{
+    if (!commandLine) return {};
+    const wchar_t* p = commandLine;
+    while (*p == L' ' || *p == L'\t') ++p;
+    if (*p == L'"') {
+        ++p;
+        while (*p && *p != L'"') ++p;
+        if (*p == L'"') ++p;
+    } else {
+        while (*p && *p != L' ' && *p != L'\t') ++p;
+    }
+    while (*p == L' ' || *p == L'\t') ++p;
+    return p;
+}
+
+CWinAppBase::CWinAppBase(std::wstring appName)
+    : m_appName(std::move(appName)), m_profile(std::make_unique<CNullStore>())
+{
+    g_app = this;
+}
+
+CWinAppBase::~CWinAppBase()
+{
+    if (g_app == this) g_app = nullptr;
+}
+
+void CWinAppBase::SetRegistryKey(const std::wstring& company)
+{
+    m_profile = std::make_unique<CRegistrySettingsStore>(HKEY_CURRENT_USER,
+                                                         L"Software\\" + company + L"\\" + m_appName);
+}
+
+void CWinAppBase::SetProfileStore(std::unique_ptr<ISettingsStore> store)
+{
+    m_profile = std::move(store);
+}
+
+ISettingsStore& CWinAppBase::Profile()
+{
+    return *m_profile;
+}
+
+int CWinAppBase::GetProfileInt(const wchar_t* section, const wchar_t* name, int def)
+{
+    return m_profile->ReadInt(section, name, def);
+}
+
+bool CWinAppBase::WriteProfileInt(const wchar_t* section, const wchar_t* name, int value)
+{
+    return m_profile->WriteInt(section, name, value);
+}
+
+std::wstring CWinAppBase::GetProfileString(const wchar_t* section, const wchar_t* name, const wchar_t* def)
+{
+    return m_profile->ReadString(section, name, def ? def : L"");
+}
+
+bool CWinAppBase::WriteProfileString(const wchar_t* section, const wchar_t* name, const std::wstring& value)
+{
+    return m_profile->WriteString(section, name, value);
+}
+
+bool CWinAppBase::PreTranslateMessage(MSG& msg)
+{
+    // Offer the message to the window it is for and then to its ancestors, so
+    // a dialog (modal or a form inside a frame) gets its keyboard navigation.
+    for (HWND hwnd = msg.hwnd; hwnd; hwnd = GetAncestor(hwnd, GA_PARENT)) {
+        if (hwnd == GetDesktopWindow()) break;
+        if (CWnd* wnd = CWnd::FromHandle(hwnd))
+            if (wnd->PreTranslateMessage(msg)) return true;
+    }
+    return false;
+}
+
+bool CWinAppBase::PumpMessage()
+{
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return false;
+    }
+    if (got == -1) return true;
+    if (!PreTranslateMessage(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+int CWinAppBase::ExitInstance()
+{
+    return m_exitCode;
+}
+
+int CWinAppBase::Run(HINSTANCE instance)
+{
+    m_instance = instance;
+    m_cmdLineArgs = ArgumentsOfCommandLine(GetCommandLineW());
+    if (!InitInstance()) return ExitInstance();
+    MSG msg;
+    for (;;) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) break;
+        if (got == -1) continue;
+        if (!PreTranslateMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    m_exitCode = static_cast<int>(msg.wParam);
+    return ExitInstance();
+}

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# End-to-end tests: the real Umbrix.exe under Wine in Xvfb, observed through
+# its journal of system requests, its registry branch and its windows.
+#   tests/e2e/run.sh [PATTERN]   runs the test functions whose name matches
+# Every run uses a new Wine prefix under build/e2e/wine. Ends with the line
+# "N passed, N failed"; exits non-zero when a check failed.
+set -uo pipefail
+
+E2E_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+E2E_DIR="$E2E_REPO/tests/e2e"
+E2E_PATTERN="${1:-}"
+E2E_BUILT_EXE="${UMBRIX_EXE:-$E2E_REPO/build/win/Umbrix.exe}"
+E2E_ROOT="$E2E_REPO/build/e2e"
+E2E_ARTIFACTS="$E2E_REPO/build/e2e-artifacts"
+E2E_LOG="$E2E_ARTIFACTS/wine.log"
+
+if [ ! -f "$E2E_BUILT_EXE" ]; then
+    echo "e2e: $E2E_BUILT_EXE is missing; build first (scripts/build.sh)" >&2
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+
+export UMBRIX_WINE_ROOT="$E2E_ROOT/wine"
+# shellcheck source=../../scripts/wine-env.sh
+. "$E2E_REPO/scripts/wine-env.sh"
+# A server left over from an interrupted run must not outlive its prefix.
+[ -d "$WINEPREFIX" ] && umbrix_stop_wine force
+rm -rf "$WINEPREFIX" "$E2E_ROOT/program" "$E2E_ARTIFACTS"
+mkdir -p "$E2E_ROOT/program" "$E2E_ARTIFACTS"
+# A folder of its own, so that no companion program built or placed beside
+# build/win can change what the tests see.
+cp "$E2E_BUILT_EXE" "$E2E_ROOT/program/Umbrix.exe"
+E2E_EXE="$E2E_ROOT/program/Umbrix.exe"
+# shellcheck source=lib.sh
+. "$E2E_DIR/lib.sh"
+E2E_PROGRAM_DIR_WIN="$(umbrix_win_path "$E2E_ROOT/program")"
+
+e2e_cleanup() {
+    umbrix_kill_all
+    umbrix_stop_session
+}
+trap e2e_cleanup EXIT
+trap 'exit 130' INT TERM
+
+# A private display: key presses must reach the program under test, not
+# whatever has the focus on a real desktop.
+unset DISPLAY
+umbrix_ensure_display || { echo "0 passed, 1 failed"; exit 1; }
+echo "e2e: display $DISPLAY, prefix $WINEPREFIX"
+started=$SECONDS
+umbrix_ensure_wine
+echo "e2e: Wine session ready in $((SECONDS - started)) s"
+
+for f in "$E2E_DIR"/test_*.sh; do
+    # shellcheck disable=SC1090
+    . "$f"
+done
+
+# A slip in one test must not end the whole run.
+set +u
+for t in $(declare -F | awk '{print $3}' | grep '^test_' | sort); do
+    [ -n "$E2E_PATTERN" ] && [[ "$t" != *$E2E_PATTERN* ]] && continue
+    E2E_CURRENT="${t#test_}"
+    t0=$SECONDS
+    e2e_reset
+    "$t"
+    echo "---- $E2E_CURRENT ($((SECONDS - t0)) s)"
+done
+E2E_CURRENT="teardown"
+umbrix_kill_all
+
+echo "e2e: artifacts in $E2E_ARTIFACTS"
+[ "$E2E_SKIPPED" -gt 0 ] && echo "$E2E_SKIPPED skipped"
+echo "$E2E_PASSED passed, $E2E_FAILED failed"
+[ "$E2E_FAILED" -eq 0 ] && [ "$E2E_PASSED" -gt 0 ]

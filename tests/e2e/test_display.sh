@@ -1,0 +1,156 @@
+# Switching the display off and on, locking, and the countdown in front of
+# them. Until the monitor-off operation exists these tests skip, with the
+# reason, instead of failing; once it journals anything they check strictly.
+
+# The frame's handle differs per run; the broadcast handle is 65535.
+journal_norm() {
+    sed -E 's/^SendMessageW 65535 /SendMessageW <broadcast> /; s/^SendMessageW [0-9]+ /SendMessageW <frame> /'
+}
+
+E2E_DISPLAY_OFF='SendMessageW <frame> 274 61808 2'
+E2E_DISPLAY_ON='SendMessageW <frame> 274 61808 -1'
+
+# Whether action 9 journals anything at all; asked once per run.
+display_ops_built() {
+    if [ -z "${E2E_DISPLAY_BUILT:-}" ]; then
+        start_first :silent || return 1
+        local base
+        base=$(journal_count)
+        run_second 9
+        if [ -n "$(journal_since "$base")" ]; then E2E_DISPLAY_BUILT=yes; else E2E_DISPLAY_BUILT=no; fi
+        umbrix_kill_all
+        : >"$E2E_JOURNAL"
+    fi
+    [ "$E2E_DISPLAY_BUILT" = yes ]
+}
+
+needs_display_ops() {
+    display_ops_built && return 0
+    skip "$1" "monitor-off operation journals nothing yet"
+    return 1
+}
+
+# second_start ARGS: runs a second start; sets E2E_GOT to what it journalled,
+# normalised, and E2E_SECOND_MS to how long the second process lived.
+second_start() {
+    local base t0
+    base=$(journal_count)
+    t0=$(now_ms)
+    if run_second "$@"; then
+        E2E_GOT="$(journal_since "$base" | journal_norm)"
+    else
+        E2E_GOT="(second start did not end)"
+    fi
+    E2E_SECOND_MS=$(($(now_ms) - t0))
+}
+
+test_action_9_switches_display_off() {
+    needs_display_ops "action 9" || return
+    start_first :silent || return
+    second_start 9
+    check_eq "block lifted, then display off sent to the frame" \
+        "BlockInput 0"$'\n'"$E2E_DISPLAY_OFF" "$E2E_GOT"
+    check "second start took the 1.6 s wait (${E2E_SECOND_MS} ms)" test "$E2E_SECOND_MS" -ge 1600
+    check "frame stays hidden" stays_hidden "$E2E_CAPTION" 0.5
+}
+
+test_action_9_blocks_input_when_mouse_may_not_wake() {
+    needs_display_ops "action 9 with AllowWakeUpWithMouse 0" || return
+    reg_set_dword AllowWakeUpWithMouse 0
+    start_first :silent || return
+    second_start 9
+    check_eq "lift, block, display off" \
+        "BlockInput 0"$'\n'"BlockInput 1"$'\n'"$E2E_DISPLAY_OFF" "$E2E_GOT"
+}
+
+test_wake_flag_of_wrong_type_reads_as_default() {
+    needs_display_ops "AllowWakeUpWithMouse stored as text" || return
+    reg_set_sz AllowWakeUpWithMouse 0
+    start_first :silent || return
+    second_start 9
+    check_eq "text value reads as the default 1: no block" \
+        "BlockInput 0"$'\n'"$E2E_DISPLAY_OFF" "$E2E_GOT"
+}
+
+test_password_companion_missing_keeps_display_on() {
+    needs_display_ops "action 9 with EnableSellory 1" || return
+    reg_set_dword EnableSellory 1
+    start_first :silent || return
+    local base id
+    base=$(journal_count)
+    umbrix_start 9
+    E2E_SECOND_PID=$UMBRIX_PID
+    id="$(wait_visible Umbrix 10 | head -n 1)"
+    check "password message box is shown" test -n "$id"
+    screenshot password-companion-missing
+    check "second start waits for the message box" pid_alive "$E2E_SECOND_PID"
+    if [ -n "$id" ]; then
+        timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
+        xdotool key --clearmodifiers Return
+    fi
+    check "second start ends once the message is answered" wait_exit "$E2E_SECOND_PID" 10
+    check_eq "no display-off request" "BlockInput 0" "$(journal_since "$base" | journal_norm)"
+}
+
+test_action_12_switches_display_on() {
+    needs_display_ops "action 12" || return
+    start_first :silent || return
+    second_start 12
+    check_eq "display-on sent to the frame" "$E2E_DISPLAY_ON" "$E2E_GOT"
+}
+
+test_action_14_locks_then_switches_display_off() {
+    needs_display_ops "action 14" || return
+    start_first :silent || return
+    second_start 14
+    check_eq "lock, lift, display off" \
+        "LockWorkStation"$'\n'"BlockInput 0"$'\n'"$E2E_DISPLAY_OFF" "$E2E_GOT"
+}
+
+test_plain_second_start_switches_display_off() {
+    needs_display_ops "second start without arguments" || return
+    start_first :silent || return
+    second_start
+    check_eq "running instance switches the display off" \
+        "BlockInput 0"$'\n'"$E2E_DISPLAY_OFF" "$E2E_GOT"
+}
+
+test_plain_first_start_switches_display_off() {
+    needs_display_ops "first start without arguments" || return
+    start_first || return
+    wait_journal 3 10
+    check_eq "companion start, then display off" \
+        "$(companion_line)"$'\n'"BlockInput 0"$'\n'"$E2E_DISPLAY_OFF" "$(journal | journal_norm)"
+    check "frame stays hidden" stays_hidden "$E2E_CAPTION" 0.5
+}
+
+test_negative_first_start_switches_display_off() {
+    needs_display_ops "first start with -3" || return
+    start_first -3 || return
+    wait_journal 3 10
+    check_eq "companion start, then display off" \
+        "$(companion_line)"$'\n'"BlockInput 0"$'\n'"$E2E_DISPLAY_OFF" "$(journal | journal_norm)"
+}
+
+test_action_1009_counts_down_before_display_off() {
+    needs_display_ops "action 1009" || return
+    reg_set_dword ConfirmationDialogVoiceAlert 0
+    start_first :silent || return
+    local base
+    base=$(journal_count)
+    umbrix_start 1009
+    E2E_SECOND_PID=$UMBRIX_PID
+    check "Escape reaches the countdown dialog" answer_countdown Escape
+    check "second start ends after Escape" wait_exit "$E2E_SECOND_PID" 10
+    check_eq "Escape leaves the display on" "" "$(journal_since "$base")"
+
+    base=$(journal_count)
+    umbrix_start 1009
+    E2E_SECOND_PID=$UMBRIX_PID
+    wait_visible "$E2E_CONFIRM_CAPTION" 10 >/dev/null
+    screenshot confirmation-1009
+    check "Enter reaches the countdown dialog" answer_countdown Return
+    check "second start ends after Enter" wait_exit "$E2E_SECOND_PID" 10
+    check_eq "Enter switches the display off" \
+        "BlockInput 0"$'\n'"$E2E_DISPLAY_OFF" "$(journal_since "$base" | journal_norm)"
+}

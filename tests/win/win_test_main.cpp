@@ -1,0 +1,41 @@
+// Entry point of the Win32 tests: an application object whose profile is a
+// throw-away registry key, so tests can exercise real dialogs and the store.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/app.h"
+#include "framework/registry_store.h"
+#include "win/test_app.h"
+
+namespace {
+class CTestApp final : public CWinAppBase {
+public:
+    CTestApp() : CWinAppBase(L"Umbrix") {}
+    bool InitInstance() override { return true; }
+};
+}  // namespace
+
+const wchar_t* const kTestProfileKey = L"Software\\Corvane\\UmbrixTests";
+
+void ResetTestProfile()
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, kTestProfileKey);
+    AfxGetApp()->SetProfileStore(std::make_unique<CRegistrySettingsStore>(HKEY_CURRENT_USER, kTestProfileKey));
+}
+
+int main(int argc, char** argv)
+{
+    INITCOMMONCONTROLSEX icc{sizeof(icc), 0xFF};
+    InitCommonControlsEx(&icc);
+    OleInitialize(nullptr);
+    CTestApp app;
+    ResetTestProfile();
+    testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    RegDeleteTreeW(HKEY_CURRENT_USER, kTestProfileKey);
+    OleUninitialize();
+    return result;
+}
