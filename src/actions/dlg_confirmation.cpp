@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 #include "actions/speech_win.h"
 #include "framework/app.h"
 #include "resources/resource.h"
@@ -20,9 +22,8 @@ std::uint32_t IdleSeconds()
 
 DWORD WINAPI SpeakAndForget(void* parameter)
 {
-    std::wstring* text = static_cast<std::wstring*>(parameter);
+    const std::unique_ptr<std::wstring> text(static_cast<std::wstring*>(parameter));
     SpeakText(*text);
-    delete text;
     return 0;
 }
 
@@ -111,10 +112,9 @@ void CDlgConfirmation::StartVoiceAlert(const std::wstring& text)
 {
     // Nobody waits for the thread: it may still be speaking after the dialog
     // (and its object) are gone, so it gets a copy of the text of its own.
-    auto* copy = new std::wstring(text);
-    HANDLE thread = CreateThread(nullptr, 0, SpeakAndForget, copy, 0, nullptr);
-    if (thread)
+    auto copy = std::make_unique<std::wstring>(text);
+    if (HANDLE thread = CreateThread(nullptr, 0, SpeakAndForget, copy.get(), 0, nullptr)) {
+        static_cast<void>(copy.release());  // the thread owns it now
         CloseHandle(thread);
-    else
-        delete copy;
+    }
 }
