@@ -12,7 +12,13 @@ bash scripts/install-deps.sh
 bash scripts/build.sh
 
 . scripts/wine-env.sh
-trap umbrix_stop_session EXIT
+umbrix_pid=""
+on_exit() {
+    [ -n "$umbrix_pid" ] && kill "$umbrix_pid" 2>/dev/null
+    umbrix_stop_session
+}
+trap on_exit EXIT
+trap 'exit 130' INT TERM
 umbrix_ensure_display
 umbrix_ensure_wine
 
@@ -23,7 +29,11 @@ fi
 
 echo "run: Umbrix.exe $* on display $DISPLAY${UMBRIX_JOURNAL:+, journal $UMBRIX_JOURNAL}"
 [ -n "${UMBRIX_XVFB_PID:-}" ] && echo "run: screenshot with: DISPLAY=$DISPLAY import -window root shot.png"
+# In the background so that a signal to this script is handled at once.
+wine build/win/Umbrix.exe "$@" &
+umbrix_pid=$!
 rc=0
-wine build/win/Umbrix.exe "$@" || rc=$?
+wait "$umbrix_pid" || rc=$?
+umbrix_pid=""
 echo "run: Umbrix.exe ended with $rc"
 exit "$rc"

@@ -1,6 +1,5 @@
 # Switching the display off and on, locking, and the countdown in front of
-# them. Until the monitor-off operation exists these tests skip, with the
-# reason, instead of failing; once it journals anything they check strictly.
+# them.
 
 # The frame's handle differs per run; the broadcast handle is 65535.
 journal_norm() {
@@ -9,26 +8,6 @@ journal_norm() {
 
 E2E_DISPLAY_OFF='SendMessageW <frame> 274 61808 2'
 E2E_DISPLAY_ON='SendMessageW <frame> 274 61808 -1'
-
-# Whether action 9 journals anything at all; asked once per run.
-display_ops_built() {
-    if [ -z "${E2E_DISPLAY_BUILT:-}" ]; then
-        start_first :silent || return 1
-        local base
-        base=$(journal_count)
-        run_second 9
-        if [ -n "$(journal_since "$base")" ]; then E2E_DISPLAY_BUILT=yes; else E2E_DISPLAY_BUILT=no; fi
-        umbrix_kill_all
-        : >"$E2E_JOURNAL"
-    fi
-    [ "$E2E_DISPLAY_BUILT" = yes ]
-}
-
-needs_display_ops() {
-    display_ops_built && return 0
-    skip "$1" "monitor-off operation journals nothing yet"
-    return 1
-}
 
 # second_start ARGS: runs a second start; sets E2E_GOT to what it journalled,
 # normalised, and E2E_SECOND_MS to how long the second process lived.
@@ -45,7 +24,6 @@ second_start() {
 }
 
 test_action_9_switches_display_off() {
-    needs_display_ops "action 9" || return
     start_first :silent || return
     second_start 9
     check_eq "block lifted, then display off sent to the frame" \
@@ -55,7 +33,6 @@ test_action_9_switches_display_off() {
 }
 
 test_action_9_blocks_input_when_mouse_may_not_wake() {
-    needs_display_ops "action 9 with AllowWakeUpWithMouse 0" || return
     reg_set_dword AllowWakeUpWithMouse 0
     start_first :silent || return
     second_start 9
@@ -64,7 +41,6 @@ test_action_9_blocks_input_when_mouse_may_not_wake() {
 }
 
 test_wake_flag_of_wrong_type_reads_as_default() {
-    needs_display_ops "AllowWakeUpWithMouse stored as text" || return
     reg_set_sz AllowWakeUpWithMouse 0
     start_first :silent || return
     second_start 9
@@ -73,7 +49,6 @@ test_wake_flag_of_wrong_type_reads_as_default() {
 }
 
 test_password_companion_missing_keeps_display_on() {
-    needs_display_ops "action 9 with EnableSellory 1" || return
     reg_set_dword EnableSellory 1
     start_first :silent || return
     local base id
@@ -93,14 +68,12 @@ test_password_companion_missing_keeps_display_on() {
 }
 
 test_action_12_switches_display_on() {
-    needs_display_ops "action 12" || return
     start_first :silent || return
     second_start 12
     check_eq "display-on sent to the frame" "$E2E_DISPLAY_ON" "$E2E_GOT"
 }
 
 test_action_14_locks_then_switches_display_off() {
-    needs_display_ops "action 14" || return
     start_first :silent || return
     second_start 14
     check_eq "lock, lift, display off" \
@@ -108,7 +81,6 @@ test_action_14_locks_then_switches_display_off() {
 }
 
 test_plain_second_start_switches_display_off() {
-    needs_display_ops "second start without arguments" || return
     start_first :silent || return
     second_start
     check_eq "running instance switches the display off" \
@@ -116,7 +88,6 @@ test_plain_second_start_switches_display_off() {
 }
 
 test_plain_first_start_switches_display_off() {
-    needs_display_ops "first start without arguments" || return
     start_first || return
     wait_journal 3 10
     check_eq "companion start, then display off" \
@@ -125,7 +96,6 @@ test_plain_first_start_switches_display_off() {
 }
 
 test_negative_first_start_switches_display_off() {
-    needs_display_ops "first start with -3" || return
     start_first -3 || return
     wait_journal 3 10
     check_eq "companion start, then display off" \
@@ -133,7 +103,6 @@ test_negative_first_start_switches_display_off() {
 }
 
 test_action_1009_counts_down_before_display_off() {
-    needs_display_ops "action 1009" || return
     reg_set_dword ConfirmationDialogVoiceAlert 0
     start_first :silent || return
     local base
@@ -153,4 +122,21 @@ test_action_1009_counts_down_before_display_off() {
     check "second start ends after Enter" wait_exit "$E2E_SECOND_PID" 10
     check_eq "Enter switches the display off" \
         "BlockInput 0"$'\n'"$E2E_DISPLAY_OFF" "$(journal_since "$base" | journal_norm)"
+}
+
+# The voice alert speaks the message once, at the first tick: it shows the
+# dialog's text with the number already counted down from 15.
+test_action_1009_speaks_its_message_once() {
+    start_first :silent || return
+    local base
+    base=$(journal_count)
+    umbrix_start 1009
+    E2E_SECOND_PID=$UMBRIX_PID
+    check "countdown dialog is shown" wait_visible "$E2E_CONFIRM_CAPTION" 10
+    wait_journal $((base + 1)) 5
+    sleep 1.5
+    check "Escape reaches the countdown dialog" answer_countdown Escape
+    check "second start ends after Escape" wait_exit "$E2E_SECOND_PID" 10
+    check_eq "spoken once, nothing else requested" \
+        'Speak "Action Umbrix would be performed after 14 seconds."' "$(journal_since "$base")"
 }

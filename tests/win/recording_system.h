@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/journal_line.h"
 #include "actions/system_requests.h"
 
 class CRecordingSystem final : public ISystemRequests {
@@ -30,6 +31,21 @@ public:
     // What SpeakText and TextToWaveFile report.
     bool m_speakResult = true;
     bool m_waveResult = true;
+    // What the privilege step and LockWorkStation report.
+    DWORD m_privilegeError = 0;
+    int m_lockResult = 1;
+
+    // Every request, in order, in the journal's one-line form.
+    std::vector<std::wstring> Requests() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_requests;
+    }
+    void ClearRequests()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_requests.clear();
+    }
 
     std::vector<Speech> Spoken() const
     {
@@ -57,21 +73,58 @@ public:
         return true;
     }
 
-    BOOL ExitWindowsEx(UINT, DWORD) override { return TRUE; }
-    BOOL SetSystemPowerState(BOOL, BOOL) override { return TRUE; }
-    bool SetSuspendState(BOOL, BOOL, BOOL) override { return true; }
-    DWORD EnableShutdownPrivilege() override { return 0; }
-    LRESULT SendMonitorPower(HWND, LPARAM) override { return 0; }
-    int LockWorkStation() override { return 1; }
-    BOOL BlockInput(BOOL) override { return TRUE; }
+    BOOL ExitWindowsEx(UINT flags, DWORD reason) override
+    {
+        Log(CJournalLine(L"ExitWindowsEx").Num(flags).Num(reason));
+        return TRUE;
+    }
+    BOOL SetSystemPowerState(BOOL suspend, BOOL force) override
+    {
+        Log(CJournalLine(L"SetSystemPowerState").Num(suspend).Num(force));
+        return TRUE;
+    }
+    bool SetSuspendState(BOOL a, BOOL b, BOOL c) override
+    {
+        Log(CJournalLine(L"SetSuspendState").Num(a).Num(b).Num(c));
+        return true;
+    }
+    DWORD EnableShutdownPrivilege() override
+    {
+        Log(CJournalLine(L"AdjustTokenPrivileges").Text(L"SeShutdownPrivilege"));
+        return m_privilegeError;
+    }
+    LRESULT SendMonitorPower(HWND target, LPARAM state) override
+    {
+        Log(CJournalLine(L"SendMessageW")
+                .Num(static_cast<long long>(reinterpret_cast<INT_PTR>(target)))
+                .Num(WM_SYSCOMMAND)
+                .Num(SC_MONITORPOWER)
+                .Num(state));
+        return 0;
+    }
+    int LockWorkStation() override
+    {
+        Log(CJournalLine(L"LockWorkStation"));
+        return m_lockResult;
+    }
+    BOOL BlockInput(BOOL block) override
+    {
+        Log(CJournalLine(L"BlockInput").Num(block));
+        return TRUE;
+    }
     INT_PTR ShellExecuteFile(const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
                          int show) override
     {
+        Log(CJournalLine(L"ShellExecuteW").Text(verb).Text(file).Text(parameters));
         std::lock_guard<std::mutex> lock(m_mutex);
         m_executed.push_back({verb, file, parameters, show});
         return 33;
     }
-    EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE) override { return ES_CONTINUOUS; }
+    EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags) override
+    {
+        Log(CJournalLine(L"SetThreadExecutionState").Num(flags));
+        return ES_CONTINUOUS;
+    }
     bool SpeakText(const std::wstring& text) override
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -86,7 +139,14 @@ public:
     }
 
 private:
+    void Log(const CJournalLine& line)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_requests.push_back(line.Str());
+    }
+
     mutable std::mutex m_mutex;
+    std::vector<std::wstring> m_requests;
     std::vector<Speech> m_spoken;
     std::vector<WaveFile> m_waveFiles;
     std::vector<Execute> m_executed;

@@ -1,0 +1,206 @@
+// The frame's dispatcher, its private messages and the display operations,
+// with a recording system in place of the real one.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/app.h"
+#include "resources/resource.h"
+#include "shell/main_frame.h"
+#include "shell/messages.h"
+#include "win/modal_script.h"
+#include "win/recording_system.h"
+#include "win/test_app.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+const std::wstring kPrivilege = L"AdjustTokenPrivileges \"SeShutdownPrivilege\"";
+const wchar_t kConfirmCaption[] = L"Umbrix - Confirmation Dialog";
+
+class Dispatcher : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetTestProfile();
+        AfxProfile().WriteInt(kSettingsSection, L"ConfirmationDialogVoiceAlert", 0);
+        ASSERT_TRUE(m_frame.Create());
+        AfxGetApp()->m_pMainWnd = &m_frame;
+        m_system.ClearRequests();
+    }
+    void TearDown() override { AfxGetApp()->m_pMainWnd = nullptr; }
+
+    std::wstring DisplayOff() const { return DisplaySend(2); }
+    std::wstring DisplaySend(int state) const
+    {
+        return L"SendMessageW " + std::to_wstring(reinterpret_cast<INT_PTR>(m_frame.GetSafeHwnd())) + L" 274 61808 " +
+               std::to_wstring(state);
+    }
+    bool FrameVisible() const { return IsWindowVisible(m_frame.GetSafeHwnd()) != FALSE; }
+    LRESULT Command(UINT id) { return SendMessageW(m_frame.GetSafeHwnd(), WM_COMMAND, id, 0); }
+
+    // Runs `action` while a script answers the message box or dialog with
+    // `caption` by pressing `button`; returns the text it showed.
+    std::wstring Answer(const std::wstring& caption, int button, const std::function<void()>& action)
+    {
+        std::wstring text;
+        CModalScript script;
+        script.Then([&] {
+            HWND box = FindThreadDialog(caption);
+            if (!box) return false;
+            text = GetDlgItem(box, 0xFFFF) ? MessageBoxText(box) : ControlText(box, IDC_CONFIRM_MESSAGE);
+            PostClick(box, button);
+            return true;
+        });
+        script.Start();
+        action();
+        EXPECT_TRUE(script.Finished());
+        return text;
+    }
+
+    CRecordingSystem m_system;
+    CSystemOverride m_override{m_system};
+    CMainFrame m_frame;
+};
+
+TEST_F(Dispatcher, PowerEntriesRequestTheCatalogueFlags)
+{
+    const struct {
+        int number;
+        Lines requests;
+    } cases[] = {
+        {1, {kPrivilege, L"ExitWindowsEx 1 0"}},
+        {2, {kPrivilege, L"ExitWindowsEx 5 0"}},
+        {3, {kPrivilege, L"ExitWindowsEx 0 0"}},
+        {4, {kPrivilege, L"ExitWindowsEx 4 0"}},
+        {5, {kPrivilege, L"ExitWindowsEx 2 0"}},
+        {6, {kPrivilege, L"ExitWindowsEx 6 0"}},
+        {10, {kPrivilege, L"SetSystemPowerState 1 1"}},
+        {11, {kPrivilege, L"SetSuspendState 1 0 0"}},  // Wine reports a Vista-or-later system
+        {17, {L"SetSuspendState 0 0 0"}},              // no privilege step for suspend
+    };
+    for (const auto& c : cases) {
+        m_system.ClearRequests();
+        m_frame.RunAction(c.number);
+        EXPECT_EQ(m_system.Requests(), c.requests) << "action " << c.number;
+        EXPECT_FALSE(m_frame.m_confirmFirst);
+    }
+    EXPECT_FALSE(FrameVisible());
+}
+
+TEST_F(Dispatcher, MenuPowerCommandsRequestTheSameFlagsWithoutAsking)
+{
+    m_frame.RunAction(1000);  // leaves m_confirmFirst set; the menu commands ignore it
+    const struct {
+        UINT command;
+        std::wstring request;
+    } cases[] = {
+        {ID_POWER_SHUTDOWN, L"ExitWindowsEx 1 0"},       {ID_POWER_RESTART, L"ExitWindowsEx 2 0"},
+        {ID_POWER_LOGOFF, L"ExitWindowsEx 0 0"},         {ID_POWER_STANDBY, L"SetSystemPowerState 1 1"},
+        {ID_POWER_HIBERNATE, L"SetSuspendState 1 0 0"},  {ID_POWER_BRUTE_SHUTDOWN, L"ExitWindowsEx 5 0"},
+        {ID_POWER_BRUTE_RESTART, L"ExitWindowsEx 6 0"},  {ID_POWER_BRUTE_LOGOFF, L"ExitWindowsEx 4 0"},
+    };
+    for (const auto& c : cases) {
+        m_system.ClearRequests();
+        Command(c.command);
+        EXPECT_EQ(m_system.Requests(), (Lines{kPrivilege, c.request})) << "command " << c.command;
+    }
+    EXPECT_TRUE(m_frame.m_confirmFirst);
+}
+
+TEST_F(Dispatcher, NumbersThatNameNoActionShowTheSettingsWindow)
+{
+    for (int number : {0, 22, 999, 1000, 1022, 2009, -2}) {
+        m_frame.ShowWindow(SW_HIDE);
+        m_frame.RunAction(number);
+        EXPECT_TRUE(FrameVisible()) << number;
+        EXPECT_EQ(m_frame.m_confirmFirst, number >= 1000) << number;
+    }
+    EXPECT_TRUE(m_system.Requests().empty());
+}
+
+TEST_F(Dispatcher, MinusOneDoesNothingAtAll)
+{
+    SendMessageW(m_frame.GetSafeHwnd(), UM_RUN_ACTION, static_cast<WPARAM>(-1), -1);
+    EXPECT_FALSE(FrameVisible());
+    EXPECT_TRUE(m_system.Requests().empty());
+}
+
+TEST_F(Dispatcher, ThousandAddedAsksFirstAndActsOnlyOnOk)
+{
+    const std::wstring asked = Answer(kConfirmCaption, IDCANCEL, [&] { m_frame.RunAction(1002); });
+    EXPECT_EQ(asked, L"Action ShutDown Computer (Brute) would be performed after 15 seconds.");
+    EXPECT_TRUE(m_system.Requests().empty());
+
+    Answer(kConfirmCaption, IDOK, [&] { m_frame.RunAction(1002); });
+    EXPECT_EQ(m_system.Requests(), (Lines{kPrivilege, L"ExitWindowsEx 5 0"}));
+}
+
+TEST_F(Dispatcher, SuspendCommandAsksOnlyAfterAConfirmedDispatch)
+{
+    m_frame.RunAction(1007);  // asks itself: its own operation decides
+    const std::wstring asked = Answer(kConfirmCaption, IDCANCEL, [&] { Command(ID_POWER_SUSPEND); });
+    EXPECT_EQ(asked, L"Action Suspend Computer would be performed after 15 seconds.");
+    EXPECT_TRUE(m_system.Requests().empty());
+
+    m_frame.RunAction(7);
+    Command(ID_POWER_SUSPEND);
+    EXPECT_EQ(m_system.Requests(), (Lines{L"SetSuspendState 0 0 0"}));
+}
+
+TEST_F(Dispatcher, RefusedPrivilegeIsReportedAndTheRequestStillMade)
+{
+    m_system.m_privilegeError = ERROR_NOT_ALL_ASSIGNED;
+    const std::wstring shown = Answer(L"Umbrix", IDOK, [&] { m_frame.RunAction(5); });
+    EXPECT_EQ(shown, L"AdjustTokenPrivileges enable failed.");
+    EXPECT_EQ(m_system.Requests(), (Lines{kPrivilege, L"ExitWindowsEx 2 0"}));
+}
+
+TEST_F(Dispatcher, MonitorOffLiftsAnyBlockAndSwitchesTheFrameOff)
+{
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(SendMessageW(m_frame.GetSafeHwnd(), UM_MONITOR_OFF, 0, 0), 1);
+    EXPECT_GE(GetTickCount() - start, 1500u);
+    EXPECT_EQ(m_system.Requests(), (Lines{L"BlockInput 0", DisplayOff()}));
+
+    m_system.ClearRequests();
+    m_frame.RunAction(12);
+    EXPECT_EQ(m_system.Requests(), (Lines{DisplaySend(-1)}));
+}
+
+TEST_F(Dispatcher, WithoutWakeByMouseInputIsBlockedAfterTheLift)
+{
+    AfxProfile().WriteInt(kSettingsSection, L"AllowWakeUpWithMouse", 0);
+    m_frame.RunAction(9);
+    EXPECT_EQ(m_system.Requests(), (Lines{L"BlockInput 0", L"BlockInput 1", DisplayOff()}));
+}
+
+TEST_F(Dispatcher, LockAndMonitorOffLocksFirstAndStopsWhenRefused)
+{
+    m_frame.RunAction(14);
+    EXPECT_EQ(m_system.Requests(), (Lines{L"LockWorkStation", L"BlockInput 0", DisplayOff()}));
+
+    m_system.ClearRequests();
+    m_system.m_lockResult = 0;
+    const std::wstring shown = Answer(L"Umbrix", IDOK, [&] { m_frame.RunAction(14); });
+    EXPECT_EQ(shown, L"Could not Lock the WorkStation. Action Aborted");
+    EXPECT_EQ(m_system.Requests(), (Lines{L"LockWorkStation"}));
+}
+
+TEST_F(Dispatcher, MissingPasswordCompanionKeepsTheDisplayOnAndNeverLeavesInputBlocked)
+{
+    AfxProfile().WriteInt(kSettingsSection, L"EnableSellory", 1);
+    AfxProfile().WriteInt(kSettingsSection, L"AllowWakeUpWithMouse", 0);
+    const std::wstring shown = Answer(L"Umbrix", IDOK, [&] { m_frame.RunAction(9); });
+    EXPECT_EQ(shown,
+              L"Could not protect screen with password.\nEither disable password protection or re-install the "
+              L"application or write to support team about that.\nAborting Action for now.");
+    // The block is lifted before the message, not left for Ctrl+Alt+Del.
+    EXPECT_EQ(m_system.Requests(), (Lines{L"BlockInput 0", L"BlockInput 1", L"BlockInput 0"}));
+}
+
+}  // namespace
