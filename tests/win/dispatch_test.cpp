@@ -203,4 +203,32 @@ TEST_F(Dispatcher, MissingPasswordCompanionKeepsTheDisplayOnAndNeverLeavesInputB
     EXPECT_EQ(m_system.Requests(), (Lines{L"BlockInput 0", L"BlockInput 1", L"BlockInput 0"}));
 }
 
+bool QuitWasPosted()
+{
+    MSG msg;
+    return PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+TEST_F(Dispatcher, ExitWithoutHotKeysEndsAtOnceAndWithdrawsKeepAwake)
+{
+    // Only the low 16 bits hold a key; modifiers alone are no hot key.
+    AfxProfile().WriteInt(kSettingsSection, L"LockKey", 0x30000);
+    Command(ID_APP_EXIT_UMBRIX);
+    EXPECT_TRUE(QuitWasPosted());
+    EXPECT_EQ(m_system.Requests(), (Lines{L"SetThreadExecutionState 2147483648"}));
+}
+
+TEST_F(Dispatcher, ExitWithAHotKeyAsksAndNoKeepsTheProgramRunning)
+{
+    AfxProfile().WriteInt(kSettingsSection, L"Key", 0x20041);
+    const std::wstring asked = Answer(L"Umbrix", IDNO, [&] { Command(ID_APP_EXIT_UMBRIX); });
+    EXPECT_EQ(asked, L"Once you close the Application, Associated Hot Key to Umbrix or Lock and Umbrix will not "
+                     L"work.\nDo you wish to continue?");
+    EXPECT_FALSE(QuitWasPosted());
+    EXPECT_TRUE(m_system.Requests().empty());
+
+    Answer(L"Umbrix", IDYES, [&] { SendMessageW(m_frame.GetSafeHwnd(), WM_ENDSESSION, FALSE, 0); });
+    EXPECT_TRUE(QuitWasPosted()) << "the session end runs the exit even when it is not really ending";
+}
+
 }  // namespace
