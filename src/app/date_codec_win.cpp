@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "framework/app.h"
+
 std::optional<double> CVariantDateCodec::Parse(const std::wstring& text)
 {
     DATE date = 0;
@@ -18,4 +20,11 @@ std::wstring CVariantDateCodec::Format(double date)
     std::wstring result(text, SysStringLen(text));
     SysFreeString(text);
     return result;
+}
+
+CAppSettings& AppSettings()
+{
+    static CVariantDateCodec codec;
+    static CAppSettings settings(AfxProfile(), codec);
+    return settings;
 }

@@ -8,3 +8,8 @@ public:
     std::optional<double> Parse(const std::wstring& text) override;
     std::wstring Format(double date) override;
 };
+
+// The program's one settings cache, over the application's profile and the
+// variant date conversions. Created at first use, after start-up has chosen
+// the profile.
+CAppSettings& AppSettings();
