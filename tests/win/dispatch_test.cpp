@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "actions/display_ops.h"
 #include "framework/app.h"
+#include "framework/registry_store.h"
+#include "framework/win_text.h"
 #include "resources/resource.h"
 #include "shell/main_frame.h"
 #include "shell/messages.h"
@@ -201,6 +204,74 @@ TEST_F(Dispatcher, MissingPasswordCompanionKeepsTheDisplayOnAndNeverLeavesInputB
               L"application or write to support team about that.\nAborting Action for now.");
     // The block is lifted before the message, not left for Ctrl+Alt+Del.
     EXPECT_EQ(m_system.Requests(), (Lines{L"BlockInput 0", L"BlockInput 1", L"BlockInput 0"}));
+}
+
+// Sets (or, with nullptr, removes) the per-user screen-saver value for one
+// test and puts the old state back afterwards.
+class CScreenSaverValue {
+public:
+    explicit CScreenSaverValue(const wchar_t* value)
+    {
+        m_key.Create(HKEY_CURRENT_USER, L"Control Panel\\Desktop", KEY_READ | KEY_WRITE);
+        m_had = m_key.QueryString(L"SCRNSAVE.EXE", m_old);
+        Set(value);
+    }
+    ~CScreenSaverValue() { Set(m_had ? m_old.c_str() : nullptr); }
+
+private:
+    void Set(const wchar_t* value)
+    {
+        if (!value) {
+            RegDeleteValueW(m_key.Get(), L"SCRNSAVE.EXE");
+            return;
+        }
+        RegSetValueExW(m_key.Get(), L"SCRNSAVE.EXE", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                       static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+    }
+
+    CRegKey m_key;
+    bool m_had = false;
+    std::wstring m_old;
+};
+
+TEST_F(Dispatcher, ScreenSaverStartsTheStoredFileAndEmptyMeansNothingVisible)
+{
+    {
+        CScreenSaverValue value(L"C:\\windows\\system32\\Mystify.scr");
+        m_frame.RunAction(15);
+    }
+    {
+        CScreenSaverValue value(L"");
+        m_frame.RunAction(15);
+    }
+    EXPECT_EQ(m_system.Requests(),
+              (Lines{L"ShellExecuteW \"Open\" \"C:\\windows\\system32\\Mystify.scr\" \"\""}));
+}
+
+TEST_F(Dispatcher, MissingScreenSaverOffersTheSettingsPageOnVista)
+{
+    CScreenSaverValue value(nullptr);
+    const std::wstring asked = Answer(L"Umbrix", IDNO, [&] { m_frame.RunAction(15); });
+    EXPECT_EQ(asked, L"It Seems Default ScreenSaver is not set in ScreenSaver Properties.\nWould you like to Open "
+                     L"ScreenSaver Properties?");
+    EXPECT_TRUE(m_system.Requests().empty());
+
+    Answer(L"Umbrix", IDYES, [&] { m_frame.RunAction(15); });
+    EXPECT_EQ(m_system.Requests(), (Lines{L"ShellExecuteW \"Open\" \"" + GetSystemDirectoryString() +
+                                          L"\\control.exe\" \" desk.cpl,screensaver,@screensaver\""}));
+}
+
+TEST_F(Dispatcher, ScreenSaverAlertSpeaksTheStoredTextOnlyWhenOn)
+{
+    ScreenSaverAlert();
+    AfxProfile().WriteString(kSettingsSection, L"AlertTextScr", L"Off we go");
+    ScreenSaverAlert();
+    AfxProfile().WriteInt(kSettingsSection, L"AlertScr", 0);
+    ScreenSaverAlert();
+    const auto spoken = m_system.Spoken();
+    ASSERT_EQ(spoken.size(), 2u);
+    EXPECT_EQ(spoken[0].text, L"Starting ScreenSaver Now");
+    EXPECT_EQ(spoken[1].text, L"Off we go");
 }
 
 bool QuitWasPosted()
