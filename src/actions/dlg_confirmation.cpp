@@ -40,7 +40,7 @@ void CDlgConfirmation::DoDataExchange(CDataExchange& dx)
 
 bool CDlgConfirmation::OnInitDialog()
 {
-    m_message = ReplaceAll(m_message, L"<XX>", std::to_wstring(m_seconds));
+    Open();
     ISettingsStore& profile = AfxProfile();
     m_voiceAlert = profile.ReadInt(kSettingsSection, L"ConfirmationDialogVoiceAlert", 1);
     m_cancelWithInput = profile.ReadInt(kSettingsSection, L"CancelDlgWithInput", 0);
@@ -78,20 +78,8 @@ void CDlgConfirmation::OnTimer(UINT_PTR id)
 
 void CDlgConfirmation::OnTick()
 {
-    CCountdown countdown;
-    countdown.m_seconds = m_seconds;
-    countdown.m_message = m_message;
-    countdown.m_idleBaseline = m_idleBaseline;
-    countdown.m_spoken = m_spoken;
-
     const bool checkInput = m_cancelWithInput != 0;
-    const CCountdown::TickResult tick =
-        countdown.Tick(checkInput, checkInput ? IdleSeconds() : 0u, m_voiceAlert == 1);
-
-    m_seconds = countdown.m_seconds;
-    m_message = countdown.m_message;
-    m_idleBaseline = countdown.m_idleBaseline;
-    m_spoken = countdown.m_spoken;
+    const TickResult tick = Tick(checkInput, checkInput ? IdleSeconds() : 0u, m_voiceAlert == 1);
 
     // Ending only marks the result; the tick runs on, so in the last second
     // the IDOK below overrides this IDCANCEL.
