@@ -80,5 +80,5 @@ if(WIN_TEST_SOURCES AND UMBRIX_GTEST)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     # The tests start Umbrix.exe as a second process; keep it beside them.
     add_dependencies(win_tests Umbrix)
-    gtest_discover_tests(win_tests DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
+    gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
 endif()
