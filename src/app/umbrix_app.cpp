@@ -17,12 +17,14 @@
 
 namespace {
 
-// A hung running instance must not hang every later start with it; a busy
-// one (counting down a confirmation, say) is waited for as long as it takes.
+// The send waits for as long as the running instance takes to handle the
+// request (a countdown, a message box the user has to answer), as a plain
+// SendMessage would, but gives up at once on an instance that already hangs
+// instead of hanging every later start with it.
 LRESULT SendToRunningInstance(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(frame, msg, wParam, lParam, SMTO_NOTIMEOUTIFNOTHUNG, 30000, &result);
+    SendMessageTimeoutW(frame, msg, wParam, lParam, SMTO_ABORTIFHUNG, INFINITE, &result);
     return static_cast<LRESULT>(result);
 }
 
