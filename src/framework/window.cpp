@@ -53,11 +53,11 @@ bool CWnd::RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH backgr
     return RegisterClassExW(&wc) != 0;
 }
 
-bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, const RECT& rect,
-                    HWND parent, HMENU menu)
+bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                    int width, int height, HWND parent, HMENU menu)
 {
-    HWND hwnd = CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
-                                rect.bottom - rect.top, parent, menu, GetModuleHandleW(nullptr), this);
+    HWND hwnd = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu,
+                                GetModuleHandleW(nullptr), this);
     return hwnd != nullptr;
 }
 

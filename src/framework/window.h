@@ -30,8 +30,8 @@ public:
 protected:
     // Registers (once) a window class of this module with the given name.
     static bool RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background);
-    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, const RECT& rect,
-                  HWND parent, HMENU menu);
+    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                  int width, int height, HWND parent, HMENU menu);
 
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // After the window is gone; m_hWnd is already null.

@@ -30,9 +30,10 @@ bool CMainFrame::Create()
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
     if (!RegisterClassOnce(kFrameClass, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) return false;
     HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-    // No sizing border and no maximise box: the frame always fits the form.
+    // No sizing border and no maximise box: the frame always fits the form,
+    // which sets its size once the form exists.
     if (!CreateEx(0, kFrameClass, kFrameCaption, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                  RECT{CW_USEDEFAULT, 0, CW_USEDEFAULT + 400, 300}, nullptr, menu)) {
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu)) {
         if (menu) DestroyMenu(menu);
         return false;
     }
@@ -91,7 +92,7 @@ void CMainFrame::RecalcLayout()
     const int formHeight = form.bottom - form.top;
     int statusHeight = 0;
     if (m_statusBar) SendMessageW(m_statusBar, WM_SIZE, 0, 0);  // lets it take its own height first
-    if (m_statusBar && IsWindowVisible(m_statusBar)) {
+    if (StatusBarShown()) {
         RECT status{};
         GetWindowRect(m_statusBar, &status);
         statusHeight = status.bottom - status.top;
@@ -106,10 +107,16 @@ void CMainFrame::RecalcLayout()
     UpdateIndicators();
 }
 
+bool CMainFrame::StatusBarShown() const
+{
+    // Its own style, not IsWindowVisible: the frame is hidden most of the time.
+    return m_statusBar && (GetWindowLongPtrW(m_statusBar, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 void CMainFrame::ToggleStatusBar()
 {
     if (!m_statusBar) return;
-    ::ShowWindow(m_statusBar, IsWindowVisible(m_statusBar) ? SW_HIDE : SW_SHOW);
+    ::ShowWindow(m_statusBar, StatusBarShown() ? SW_HIDE : SW_SHOW);
     RecalcLayout();
 }
 
@@ -196,7 +203,7 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         if (HIWORD(wParam) <= 1 && OnCommand(LOWORD(wParam))) return 0;
         break;
     case WM_INITMENUPOPUP: {
-        const bool shown = m_statusBar && IsWindowVisible(m_statusBar);
+        const bool shown = StatusBarShown();
         CheckMenuItem(reinterpret_cast<HMENU>(wParam), ID_VIEW_STATUS_BAR, shown ? MF_CHECKED : MF_UNCHECKED);
         break;
     }

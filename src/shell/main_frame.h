@@ -38,6 +38,7 @@ private:
     void UpdateIndicators();
     void RecalcLayout();
     void ToggleStatusBar();
+    bool StatusBarShown() const;
 
     std::unique_ptr<CUmbrixView> m_view;
     HWND m_statusBar = nullptr;

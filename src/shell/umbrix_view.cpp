@@ -104,11 +104,6 @@ void CUmbrixView::OnCancel()
     Hide(true);
 }
 
-bool CUmbrixView::OnCommand(WORD, WORD, HWND)
-{
-    return false;
-}
-
 bool CUmbrixView::OnMessage(UINT msg, WPARAM, LPARAM lParam, INT_PTR& result)
 {
     if (msg == WM_NOTIFY) {

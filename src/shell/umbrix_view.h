@@ -37,7 +37,6 @@ protected:
     bool OnInitDialog() override;
     void OnOK() override;      // Save
     void OnCancel() override;  // hide
-    bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
