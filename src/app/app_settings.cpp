@@ -129,11 +129,12 @@ int CAppSettings::LoadDailyTime(const wchar_t* key, bool& loaded, COleTime& fiel
     if (!loaded) {
         const std::wstring text = m_store.ReadString(kSettingsSection, key, L"");
         field = COleTime{0.0, false};
-        if (!text.empty()) {
-            if (const std::optional<double> parsed = m_dates.Parse(text))
-                field = COleTime{*parsed, true};
-            // Only a non-empty text counts as a known time: an empty one keeps the
-            // group unloaded, so the next check looks at the store again.
+        // Only text that reads as a time counts as a known time. Empty or
+        // unreadable text (edited by hand, or written under another locale)
+        // keeps the value unloaded, so the next check looks at the store
+        // again and picks up a corrected time.
+        if (const std::optional<double> parsed = text.empty() ? std::nullopt : m_dates.Parse(text)) {
+            field = COleTime{*parsed, true};
             loaded = true;
         }
     }

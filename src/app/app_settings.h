@@ -44,9 +44,9 @@ public:
     void SetDailyOffEnabled(int enabled);
     void SetDailyOnEnabled(int enabled);
 
-    // Returns 1 when a time is known (loaded before, or a non-empty stored
-    // text), 0 otherwise; `time` receives the cached value either way.
-    // Non-empty text that cannot be parsed gives an invalid time.
+    // Returns 1 when a time is known (loaded before, or stored text that
+    // reads as a time), 0 otherwise; `time` receives the cached value, invalid
+    // while no time is known. Empty or unreadable text counts as not set.
     int GetDailyOffTime(COleTime& time);
     int GetDailyOnTime(COleTime& time);
     // Writes the locale text of the time (empty text for an invalid time) and

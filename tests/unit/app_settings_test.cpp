@@ -137,12 +137,15 @@ TEST_F(AppSettings, EmptyDailyTimeKeepsReadingTheStore)
     EXPECT_DOUBLE_EQ(time.value, (6 * 3600.0 + 15 * 60.0) / 86400.0);
 }
 
-TEST_F(AppSettings, UnparseableDailyTimeIsKnownButInvalid)
+TEST_F(AppSettings, UnparseableDailyTimeCountsAsNotSetUntilCorrected)
 {
     store.SetString(kSettingsSection, L"Turn Off Daily Time", L"half past ten");
     COleTime time;
-    EXPECT_EQ(settings.GetDailyOffTime(time), 1);
+    EXPECT_EQ(settings.GetDailyOffTime(time), 0);
     EXPECT_FALSE(time.valid);
+    store.SetString(kSettingsSection, L"Turn Off Daily Time", L"6:15:00");
+    EXPECT_EQ(settings.GetDailyOffTime(time), 1);
+    EXPECT_TRUE(time.valid);
 }
 
 TEST_F(AppSettings, SavedDailyTimeIsReadBackThroughTheStoreWhileUnloaded)

@@ -28,14 +28,14 @@ TEST(VariantDateCodec, UnparseableTextGivesNothing)
     EXPECT_FALSE(codec.Parse(L"").has_value());
 }
 
-TEST(VariantDateCodec, StoredTextThatCannotBeParsedIsAnInvalidTimeNotAFailure)
+TEST(VariantDateCodec, StoredTextThatCannotBeParsedCountsAsNotSet)
 {
     CMemoryStore store;
     store.WriteString(L"Settings", L"Turn Off Daily Time", L"25:99 garbage");
     CVariantDateCodec codec;
     CAppSettings settings(store, codec);
     COleTime time;
-    EXPECT_EQ(settings.GetDailyOffTime(time), 1);
+    EXPECT_EQ(settings.GetDailyOffTime(time), 0);
     EXPECT_FALSE(time.valid);
 }
 
