@@ -37,6 +37,8 @@ set(UMBRIX_WIN_SOURCES
     src/actions/dlg_text_to_speech.cpp
     src/actions/dlg_define_text.cpp
     src/schedule/battery_alert.cpp
+    src/schedule/daily_schedule_win.cpp
+    src/schedule/screen_corner_win.cpp
     src/shell/main_frame.cpp
     src/shell/umbrix_view.cpp
     src/shell/launchers_win.cpp
@@ -47,6 +49,12 @@ set(UMBRIX_WIN_SOURCES
 add_library(umbrix_win STATIC ${UMBRIX_WIN_SOURCES})
 target_include_directories(umbrix_win PUBLIC src)
 target_link_libraries(umbrix_win PUBLIC umbrix_core ${UMBRIX_WIN_LIBS})
+
+# umbrix.rc includes one resource script per subsystem; windres's
+# dependencies are not scanned, so name them.
+file(GLOB UMBRIX_RC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/*.rc
+     ${CMAKE_SOURCE_DIR}/src/resources/*.h ${CMAKE_SOURCE_DIR}/src/resources/*.manifest)
+set_source_files_properties(src/resources/umbrix.rc PROPERTIES OBJECT_DEPENDS "${UMBRIX_RC_PARTS}")
 
 add_executable(Umbrix WIN32 src/app/main.cpp src/resources/umbrix.rc)
 target_link_libraries(Umbrix PRIVATE umbrix_win)
