@@ -13,7 +13,8 @@ elseif(MSVC)
     add_link_options(/MANIFEST:NO)
 endif()
 
-set(UMBRIX_WIN_LIBS comctl32 ole32 oleaut32 uuid shell32 user32 gdi32 advapi32 comdlg32 shlwapi version)
+set(UMBRIX_WIN_LIBS comctl32 ole32 oleaut32 uuid shell32 user32 gdi32 advapi32 comdlg32 shlwapi version
+    wininet rasapi32 winmm)
 
 # The framework and the Win32 side of the subsystems, shared by the program
 # and the Win32 tests.
@@ -24,12 +25,16 @@ set(UMBRIX_WIN_SOURCES
     src/framework/data_exchange.cpp
     src/framework/registry_store.cpp
     src/framework/win_text.cpp
+    src/framework/system_library.cpp
     src/app/umbrix_app.cpp
     src/app/date_codec_win.cpp
     src/app/tips_file_win.cpp
     src/actions/system_requests_win.cpp
     src/actions/power_ops_win.cpp
     src/actions/pending_ops.cpp
+    src/actions/system_ops_win.cpp
+    src/actions/volume_changer_win.cpp
+    src/actions/volume_win.cpp
     src/actions/display_ops_win.cpp
     src/actions/speech_win.cpp
     src/actions/dlg_confirmation.cpp
@@ -43,6 +48,8 @@ set(UMBRIX_WIN_SOURCES
     src/shell/umbrix_view.cpp
     src/shell/launchers_win.cpp
     src/shell/hot_keys_win.cpp
+    src/shell/dlg_select_function.cpp
+    src/shell/shortcut_file_win.cpp
     src/dialogs/startup_windows.cpp
 )
 

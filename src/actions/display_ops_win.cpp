@@ -1,5 +1,6 @@
 #include "actions/display_ops.h"
 
+#include "actions/program_path.h"
 #include "actions/speech_win.h"
 #include "actions/system_requests.h"
 #include "actions/version_class.h"
@@ -36,7 +37,7 @@ HWND DisplayTarget()
 
 std::wstring CompanionPath(const std::wstring& fileName)
 {
-    return CollapseDoubleBackslashes(GetProgramFolder() + L"\\" + fileName);
+    return ProgramFilePath(GetProgramFolder(), fileName);
 }
 
 void MonitorOff(int lock)

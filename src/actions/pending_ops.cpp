@@ -1,13 +1,4 @@
 #include "actions/pending_ops.h"
 
-// Browser windows, optical drive and theme switching come with the
-// miscellaneous system operations; hibernate-and-wake-up with its dialog and
-// wake-up timer; the volume steps with the audio endpoint code.
-void CloseAllBrowserWindows(HWND, bool) {}
-void EjectOpticalDrive(HWND, bool) {}
-void SwitchToClassicTheme(HWND) {}
+// Hibernate-and-wake-up comes with its dialog and wake-up timer.
 void HibernateAndWakeUp(HWND, bool) {}
-void ToggleMuteVolume() {}
-void MuteVolume() {}
-void StepUpVolume() {}
-void StepDownVolume() {}

@@ -5,11 +5,4 @@
 #include <windows.h>
 
 // `confirmFirst` is the frame's m_confirmFirst: true means ask first.
-void CloseAllBrowserWindows(HWND owner, bool confirmFirst);
-void EjectOpticalDrive(HWND owner, bool confirmFirst);
-void SwitchToClassicTheme(HWND owner);
 void HibernateAndWakeUp(HWND owner, bool confirmFirst);
-void ToggleMuteVolume();
-void MuteVolume();
-void StepUpVolume();
-void StepDownVolume();

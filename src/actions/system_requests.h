@@ -1,7 +1,9 @@
 #pragma once
 // Every request with a real effect on the machine goes through this one
 // interface: power and session, privilege, display power, lock, input block,
-// process and document starts, keep-awake, speech. Tests and demonstrations
+// process and document starts, keep-awake, speech, window closing, media
+// control, proxy and dial-up settings, the desktop scheme, volume. The reads
+// that belong to them come through it too, so a fake can answer them. Tests and demonstrations
 // replace the effect by a journal line.
 #include <windows.h>
 
@@ -36,6 +38,30 @@ public:
     virtual bool SpeakText(const std::wstring& text) = 0;
     // Speaks `text` into a new wave file at `path` (PCM, mono, 8000 Hz, 16 bit).
     virtual bool TextToWaveFile(const std::wstring& path, const std::wstring& text) = 0;
+
+    // Posts WM_CLOSE to a top-level window (of any process); nothing waits.
+    virtual BOOL PostCloseWindow(HWND window) = 0;
+    // A media-control command string without reply buffer or callback; its result.
+    virtual DWORD SendMediaCommand(const std::wstring& command) = 0;
+    // INTERNET_PER_CONN_FLAGS of the default (LAN) connection; false when the
+    // query fails.
+    virtual bool QueryProxyFlags(DWORD& flags) = 0;
+    virtual bool SetProxyFlags(DWORD flags) = 0;
+    // INTERNET_OPTION_SETTINGS_CHANGED and INTERNET_OPTION_REFRESH.
+    virtual BOOL AnnounceInternetSettingsChanged() = 0;
+    virtual BOOL RefreshInternetSettings() = 0;
+    // The first active dial-up connection, or null when there is none or the
+    // list cannot be read.
+    virtual HANDLE FirstDialUpConnection() = 0;
+    // False once the system no longer knows the connection (ERROR_INVALID_HANDLE).
+    virtual bool DialUpConnectionKnown(HANDLE connection) = 0;
+    virtual DWORD HangUpDialUp(HANDLE connection) = 0;
+    // "DeskSetCurrentScheme" of the system's DESK.CPL; false when missing.
+    virtual bool SetDesktopScheme(const std::wstring& scheme) = 0;
+    // Master volume of the default output (Core Audio); COM status codes.
+    virtual HRESULT GetMasterMute(bool& muted) = 0;
+    virtual HRESULT SetMasterMute(bool mute) = 0;
+    virtual HRESULT StepMasterVolume(bool up) = 0;
 };
 
 // The process-wide instance: the real system, or the journal when the
@@ -63,6 +89,22 @@ public:
     EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags) override;
     bool SpeakText(const std::wstring& text) override;
     bool TextToWaveFile(const std::wstring& path, const std::wstring& text) override;
+    BOOL PostCloseWindow(HWND window) override;
+    DWORD SendMediaCommand(const std::wstring& command) override;
+    bool QueryProxyFlags(DWORD& flags) override;
+    bool SetProxyFlags(DWORD flags) override;
+    BOOL AnnounceInternetSettingsChanged() override;
+    BOOL RefreshInternetSettings() override;
+    HANDLE FirstDialUpConnection() override;
+    bool DialUpConnectionKnown(HANDLE connection) override;
+    DWORD HangUpDialUp(HANDLE connection) override;
+    bool SetDesktopScheme(const std::wstring& scheme) override;
+    // Volume requests are journalled and still carried out: they touch only
+    // the session's sound output, and the journal's users read the endpoint
+    // back.
+    HRESULT GetMasterMute(bool& muted) override;
+    HRESULT SetMasterMute(bool mute) override;
+    HRESULT StepMasterVolume(bool up) override;
 
     bool Journaling() const { return !m_journalPath.empty(); }
 
@@ -70,4 +112,9 @@ private:
     void Record(const std::wstring& line) const;
 
     std::wstring m_journalPath;
+    // What the journal pretends to have done, so that reading back after a
+    // journalled request sees its effect.
+    bool m_proxyWritten = false;
+    DWORD m_proxyFlags = 0;
+    HANDLE m_hungUp = nullptr;
 };

@@ -1,13 +1,22 @@
 #include "actions/system_requests.h"
 
 #include <shellapi.h>
+#include <mmsystem.h>
+#include <ras.h>
+#include <raserror.h>
+#include <wininet.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "actions/journal_line.h"
+#include "actions/dial_up.h"
 #include "actions/speech_win.h"
+#include "actions/volume_changer_win.h"
+#include "framework/system_library.h"
+#include "framework/win_text.h"
 
 namespace {
 
@@ -22,19 +31,6 @@ std::wstring JournalPathFromEnvironment()
     value.resize(length < size ? length : 0);
     return value;
 }
-
-// Wraps a module loaded by name for the duration of one request.
-class CLibrary {
-public:
-    explicit CLibrary(const wchar_t* name) : m_module(LoadLibraryW(name)) {}
-    ~CLibrary() { if (m_module) FreeLibrary(m_module); }
-    CLibrary(const CLibrary&) = delete;
-    CLibrary& operator=(const CLibrary&) = delete;
-    FARPROC Find(const char* name) const { return m_module ? GetProcAddress(m_module, name) : nullptr; }
-
-private:
-    HMODULE m_module;
-};
 
 // Owns a kernel handle.
 class CHandle {
@@ -111,7 +107,7 @@ bool CSystemRequests::SetSuspendState(BOOL hibernate, BOOL forceCritical, BOOL d
     // Looked up by name: linking would keep the program from starting on a
     // system without Powrprof.dll.
     using Fn = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
-    CLibrary powrprof(L"Powrprof.dll");
+    CSystemLibrary powrprof(L"Powrprof.dll");
     auto fn = reinterpret_cast<Fn>(powrprof.Find("SetSuspendState"));
     if (!fn) return false;
     fn(static_cast<BOOLEAN>(hibernate), static_cast<BOOLEAN>(forceCritical), static_cast<BOOLEAN>(disableWakeEvent));
@@ -218,4 +214,219 @@ bool CSystemRequests::TextToWaveFile(const std::wstring& path, const std::wstrin
         return true;
     }
     return SapiTextToWaveFile(path, text);
+}
+
+BOOL CSystemRequests::PostCloseWindow(HWND window)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"PostMessageW")
+                   .Num(static_cast<long long>(reinterpret_cast<INT_PTR>(window)))
+                   .Num(WM_CLOSE)
+                   .Num(0)
+                   .Num(0)
+                   .Str());
+        return TRUE;
+    }
+    return PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+DWORD CSystemRequests::SendMediaCommand(const std::wstring& command)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"mciSendStringW").Text(command).Str());
+        return 0;
+    }
+    return mciSendStringW(command.c_str(), nullptr, 0, nullptr);
+}
+
+namespace {
+
+// One request of the flags option on the default connection. The list's size
+// is that of the record this build uses: 64-bit programs have a larger one
+// than 32-bit programs, and the system refuses any other.
+bool PerConnectionFlags(bool set, DWORD& flags)
+{
+    INTERNET_PER_CONN_OPTIONW option{};
+    option.dwOption = INTERNET_PER_CONN_FLAGS;
+    option.Value.dwValue = flags;
+    INTERNET_PER_CONN_OPTION_LISTW list{};
+    list.dwSize = sizeof(list);
+    list.pszConnection = nullptr;
+    list.dwOptionCount = 1;
+    list.dwOptionError = 0;
+    list.pOptions = &option;
+    DWORD size = sizeof(list);
+    if (set) return InternetSetOptionW(nullptr, INTERNET_OPTION_PER_CONNECTION_OPTION, &list, size) != FALSE;
+    if (!InternetQueryOptionW(nullptr, INTERNET_OPTION_PER_CONNECTION_OPTION, &list, &size)) return false;
+    flags = option.Value.dwValue;
+    return true;
+}
+
+}  // namespace
+
+bool CSystemRequests::QueryProxyFlags(DWORD& flags)
+{
+    if (Journaling() && m_proxyWritten) {
+        flags = m_proxyFlags;
+        return true;
+    }
+    return PerConnectionFlags(false, flags);
+}
+
+bool CSystemRequests::SetProxyFlags(DWORD flags)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"InternetSetOptionW").Num(INTERNET_OPTION_PER_CONNECTION_OPTION).Num(flags).Str());
+        m_proxyWritten = true;
+        m_proxyFlags = flags;
+        return true;
+    }
+    return PerConnectionFlags(true, flags);
+}
+
+BOOL CSystemRequests::AnnounceInternetSettingsChanged()
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"InternetSetOptionW").Num(INTERNET_OPTION_SETTINGS_CHANGED).Str());
+        return TRUE;
+    }
+    return InternetSetOptionW(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, nullptr, 0);
+}
+
+BOOL CSystemRequests::RefreshInternetSettings()
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"InternetSetOptionW").Num(INTERNET_OPTION_REFRESH).Str());
+        return TRUE;
+    }
+    return InternetSetOptionW(nullptr, INTERNET_OPTION_REFRESH, nullptr, 0);
+}
+
+namespace {
+
+// Rounds up to the alignment of the records in an array.
+constexpr DWORD AlignedRecord(size_t bytes, size_t alignment)
+{
+    return static_cast<DWORD>((bytes + alignment - 1) / alignment * alignment);
+}
+
+// The records as older systems know them: the connection record up to the
+// entry's identifier (Windows 2000), the status record up to the phone number
+// (before Windows 7). Where the SDK's records are no larger, there is no
+// older size to fall back to.
+constexpr DWORD kOlderRasConnSize = AlignedRecord(offsetof(RASCONNW, dwFlags), alignof(RASCONNW));
+constexpr DWORD kOlderRasStatusSize =
+    AlignedRecord(offsetof(RASCONNSTATUSW, szPhoneNumber) + (RAS_MaxPhoneNumber + 1) * sizeof(WCHAR),
+                  alignof(RASCONNSTATUSW));
+
+// Process-heap memory whose every record carries the record size.
+class CRasConnBuffer {
+public:
+    CRasConnBuffer(DWORD bytes, DWORD recordSize)
+        : m_bytes(bytes), m_data(static_cast<BYTE*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes)))
+    {
+        if (!m_data || recordSize == 0) return;
+        for (DWORD offset = 0; offset + recordSize <= bytes; offset += recordSize)
+            reinterpret_cast<RASCONNW*>(m_data + offset)->dwSize = recordSize;
+    }
+    ~CRasConnBuffer()
+    {
+        if (m_data) HeapFree(GetProcessHeap(), 0, m_data);
+    }
+    CRasConnBuffer(const CRasConnBuffer&) = delete;
+    CRasConnBuffer& operator=(const CRasConnBuffer&) = delete;
+
+    RASCONNW* First() const { return reinterpret_cast<RASCONNW*>(m_data); }
+    DWORD Bytes() const { return m_bytes; }
+
+private:
+    DWORD m_bytes;
+    BYTE* m_data;
+};
+
+DWORD ConnectStatus(HRASCONN connection)
+{
+    RASCONNSTATUSW status{};
+    status.dwSize = sizeof(status);
+    DWORD result = RasGetConnectStatusW(connection, &status);
+    if (result == ERROR_INVALID_SIZE && kOlderRasStatusSize < sizeof(status)) {
+        RASCONNSTATUSW older{};
+        older.dwSize = kOlderRasStatusSize;
+        result = RasGetConnectStatusW(connection, &older);
+    }
+    return result;
+}
+
+}  // namespace
+
+HANDLE CSystemRequests::FirstDialUpConnection()
+{
+    RasListAttempt attempt;
+    attempt.bufferBytes = sizeof(RASCONNW);
+    attempt.recordSize = sizeof(RASCONNW);
+    for (;;) {
+        CRasConnBuffer buffer(attempt.bufferBytes, attempt.recordSize);
+        if (!buffer.First()) return nullptr;
+        DWORD bytes = buffer.Bytes();
+        DWORD count = 0;
+        const DWORD result = RasEnumConnectionsW(buffer.First(), &bytes, &count);
+        if (result == ERROR_SUCCESS) return count > 0 ? static_cast<HANDLE>(buffer.First()->hrasconn) : nullptr;
+        if (!NextRasListAttempt(attempt, result, bytes, kOlderRasConnSize)) return nullptr;
+    }
+}
+
+bool CSystemRequests::DialUpConnectionKnown(HANDLE connection)
+{
+    if (Journaling() && connection == m_hungUp) return false;
+    return ConnectStatus(static_cast<HRASCONN>(connection)) != ERROR_INVALID_HANDLE;
+}
+
+DWORD CSystemRequests::HangUpDialUp(HANDLE connection)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"RasHangUpW").Num(static_cast<long long>(reinterpret_cast<INT_PTR>(connection))).Str());
+        m_hungUp = connection;
+        return ERROR_SUCCESS;
+    }
+    return RasHangUpW(static_cast<HRASCONN>(connection));
+}
+
+bool CSystemRequests::SetDesktopScheme(const std::wstring& scheme)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"DeskSetCurrentScheme").Text(scheme).Str());
+        return true;
+    }
+    // The wide export where the system has it; the plain name otherwise,
+    // which takes the scheme in the ANSI code page.
+    CSystemLibrary desk(L"DESK.CPL");
+    using WideFn = BOOL(WINAPI*)(LPCWSTR);
+    using AnsiFn = BOOL(WINAPI*)(LPCSTR);
+    if (auto wide = reinterpret_cast<WideFn>(desk.Find("DeskSetCurrentSchemeW"))) {
+        wide(scheme.c_str());
+        return true;
+    }
+    if (auto ansi = reinterpret_cast<AnsiFn>(desk.Find("DeskSetCurrentScheme"))) {
+        ansi(WideToAnsi(scheme).c_str());
+        return true;
+    }
+    return false;
+}
+
+HRESULT CSystemRequests::GetMasterMute(bool& muted)
+{
+    return CVolumeChangerVista().GetMuteState(muted);
+}
+
+HRESULT CSystemRequests::SetMasterMute(bool mute)
+{
+    if (Journaling()) Record(CJournalLine(L"SetMute").Num(mute ? 1 : 0).Str());
+    return CVolumeChangerVista().SetMuteState(mute);
+}
+
+HRESULT CSystemRequests::StepMasterVolume(bool up)
+{
+    if (Journaling()) Record(CJournalLine(up ? L"VolumeStepUp" : L"VolumeStepDown").Str());
+    CVolumeChangerVista volume;
+    return up ? volume.StepVolumeUp() : volume.StepVolumeDown();
 }

@@ -3,10 +3,11 @@
 #include <shlobj.h>
 
 #include "app/tips_file.h"
+#include "framework/system_library.h"
 #include "framework/win_text.h"
 #include "resources/resource.h"
 
-CShellApi::CShellApi() : m_shell32(LoadLibraryW(L"shell32.dll"))
+CShellApi::CShellApi() : m_shell32(LoadSystemLibrary(L"shell32.dll"))
 {
     if (!m_shell32) return;
     m_DragQueryFileA = reinterpret_cast<DragQueryFileAFn>(GetProcAddress(m_shell32, "DragQueryFileA"));

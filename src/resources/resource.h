@@ -36,6 +36,37 @@
 #define IDC_TTS_TO_WAV                  1054
 #define IDC_TTS_PLAY_AFTER              1055
 
+// Desktop-shortcut chooser (dialog 314) and the form's button that opens it
+#define IDD_SELECT_FUNCTION             314
+#define IDC_SELECT_RIGHT_CLICK          1010
+#define IDC_SELECT_LIST                 1030
+#define IDC_SELECT_CONFIRM              1037
+#define IDC_FORM_CREATE_SHORTCUT        1024
+
+// Launcher and system-action commands (tray menus, frame menu 128)
+#define ID_SETTINGS_ADD_REMOVE          32773
+#define ID_SETTINGS_DISPLAY             32774
+#define ID_SETTINGS_POWER               32775
+#define ID_SETTINGS_SYSTEM              32776
+#define ID_SETTINGS_SOUND               32777
+#define ID_SETTINGS_INTERNET            32778
+#define ID_LAUNCH_BRANDLE               32798
+#define ID_LAUNCH_QUORVEL               32802
+#define ID_SETTINGS_THEME               32805
+#define ID_SETTINGS_SCREEN_SAVER        32806
+#define ID_SETTINGS_BACKGROUND          32807
+#define ID_SETTINGS_COLOR_SCHEME        32808
+#define ID_SETTINGS_DPI                 32809
+#define ID_SETTINGS_PROGRAMS            32810
+#define ID_SETTINGS_POWER_PLAN          32811
+#define ID_WEB_NEW_VERSION_MAIL         32820
+#define ID_LAUNCH_QUORVEL_ELEVATED      32832
+#define ID_CREATE_DESKTOP_SHORTCUT      32833
+#define ID_WEB_OTHER_PRODUCT            32834
+#define ID_LAUNCH_DORVELL               32838
+#define ID_WEB_PROGRAM_LIST             32844
+#define ID_WEB_BUNDLE_OFFER             32845
+
 // Commands (frame menu 128, tray menus)
 #define ID_APP_EXIT_UMBRIX              32772
 #define ID_TRAY_SETTINGS                32779

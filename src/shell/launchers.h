@@ -11,3 +11,7 @@ void OpenWebPage(const std::wstring& address, int show);
 
 inline constexpr const wchar_t* kProductWebsite = L"https://www.corvane.example/umbrix/";
 inline constexpr const wchar_t* kFeedbackPage = L"https://www.corvane.example/umbrix/feedback/";
+inline constexpr const wchar_t* kOtherProductWebsite = L"https://www.corvane.example/nightlatch/";
+inline constexpr const wchar_t* kProgramListWebsite = L"https://programs.corvane.example/";
+inline constexpr const wchar_t* kBundleOfferPage = L"https://www.corvane.example/bundle/";
+inline constexpr const wchar_t* kNewVersionMailPage = L"https://notify.corvane.example/subscribe?product=umbrix";

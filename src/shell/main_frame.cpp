@@ -8,9 +8,12 @@
 #include "actions/dlg_text_to_speech.h"
 #include "actions/pending_ops.h"
 #include "actions/power_ops.h"
+#include "actions/system_ops.h"
+#include "actions/volume_win.h"
 #include "framework/win_text.h"
 #include "resources/resource.h"
 #include "schedule/battery_alert.h"
+#include "shell/launcher_commands.h"
 #include "shell/messages.h"
 #include "shell/umbrix_view.h"
 
@@ -150,10 +153,10 @@ void CMainFrame::RunAction(int number)
     case ActionOp::StartDefaultScreenSaver: StartDefaultScreenSaver(); break;
     case ActionOp::SwitchToClassicTheme: SwitchToClassicTheme(m_hWnd); break;
     case ActionOp::Suspend: Suspend(); break;
-    case ActionOp::ToggleMute: ToggleMuteVolume(); break;
-    case ActionOp::Mute: MuteVolume(); break;
-    case ActionOp::StepUpVolume: StepUpVolume(); break;
-    case ActionOp::StepDownVolume: StepDownVolume(); break;
+    case ActionOp::ToggleMute: ToggleMuteVolume(m_hWnd); break;
+    case ActionOp::Mute: MuteVolume(m_hWnd); break;
+    case ActionOp::StepUpVolume: StepUpVolume(m_hWnd); break;
+    case ActionOp::StepDownVolume: StepDownVolume(m_hWnd); break;
     }
 }
 
@@ -179,8 +182,14 @@ bool CMainFrame::OnCommand(UINT id)
         dialog.DoModal();
         return true;
     }
+    case ID_TOGGLE_PROXY:
+        ToggleUseProxy(m_hWnd, m_confirmFirst);
+        return true;
+    case ID_HANGUP_MODEM:
+        HangUpModem(m_hWnd, m_confirmFirst);
+        return true;
     default:
-        return false;
+        return StartLauncher(id, LauncherHandler::Frame, m_hWnd);
     }
 }
 

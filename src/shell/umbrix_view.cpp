@@ -4,14 +4,16 @@
 
 #include "actions/action_catalog.h"
 #include "actions/display_ops.h"
-#include "actions/pending_ops.h"
 #include "actions/power_ops.h"
+#include "actions/system_ops.h"
 #include "actions/system_requests.h"
 #include "app/settings_store.h"
 #include "framework/app.h"
 #include "resources/resource.h"
+#include "shell/launcher_commands.h"
 #include "shell/launchers.h"
 #include "shell/main_frame.h"
+#include "shell/shortcut_file_win.h"
 
 namespace {
 constexpr EXECUTION_STATE kStayAwake = ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED;
@@ -132,10 +134,23 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     case ID_POWER_BRUTE_RESTART: ExitWindowsOperation(self, kEwxReboot | kEwxForce); return true;
     case ID_POWER_BRUTE_LOGOFF: ExitWindowsOperation(self, kEwxLogOff | kEwxForce); return true;
     case ID_CLOSE_IE_WINDOWS: CloseAllBrowserWindows(m_frame.GetSafeHwnd(), m_frame.m_confirmFirst); return true;
-    case ID_KEYBOARD_SHORTCUTS: StartKeyboardShortcutCompanion(false); return true;
-    case ID_VISIT_WEBSITE: OpenWebPage(kProductWebsite, SW_SHOW); return true;
-    default: return false;
+    case ID_CREATE_DESKTOP_SHORTCUT: OnCreateDesktopShortcut(); return true;
+    default: return StartLauncher(id, LauncherHandler::View, self);
     }
+}
+
+bool CUmbrixView::OnCommand(WORD id, WORD notifyCode, HWND)
+{
+    if (id == IDC_FORM_CREATE_SHORTCUT && notifyCode == BN_CLICKED) {
+        OnCreateDesktopShortcut();
+        return true;
+    }
+    return false;
+}
+
+void CUmbrixView::OnCreateDesktopShortcut()
+{
+    CreateDesktopShortcut(m_hWnd);
 }
 
 void CUmbrixView::OnAppExit()

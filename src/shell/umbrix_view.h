@@ -26,6 +26,8 @@ public:
     // The Exit command and the end of the user's session.
     void OnAppExit();
     void OnEndSession(bool ending);
+    // The chooser and shortcut of button 1024 and command 32833.
+    void OnCreateDesktopShortcut();
 
     int m_keepSystemActive = 0;
     int m_voiceAlert = 0;
@@ -38,6 +40,7 @@ protected:
     void OnOK() override;      // Save
     void OnCancel() override;  // hide
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
 
 private:
     void LoadFormValues();

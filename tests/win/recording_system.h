@@ -34,6 +34,20 @@ public:
     // What the privilege step and LockWorkStation report.
     DWORD m_privilegeError = 0;
     int m_lockResult = 1;
+    // The simulated proxy flags and what the internet-settings requests report.
+    DWORD m_proxyFlags = 1;
+    bool m_proxyReadOk = true;
+    bool m_proxySetOk = true;
+    BOOL m_refreshResult = TRUE;
+    // Active dial-up connections (first listed first); after a hang-up the
+    // connection stays known for this many status checks.
+    std::vector<INT_PTR> m_dialUpConnections;
+    int m_statusChecksUntilGone = 0;
+    // The simulated master volume and the codes its requests answer.
+    bool m_muted = false;
+    HRESULT m_getMuteResult = S_OK;
+    HRESULT m_setMuteResult = S_OK;
+    HRESULT m_stepResult = S_OK;
 
     // Every request, in order, in the journal's one-line form.
     std::vector<std::wstring> Requests() const
@@ -138,6 +152,94 @@ public:
         return m_waveResult;
     }
 
+    BOOL PostCloseWindow(HWND window) override
+    {
+        Log(CJournalLine(L"PostMessageW").Num(static_cast<long long>(reinterpret_cast<INT_PTR>(window))).Num(WM_CLOSE).Num(0).Num(0));
+        return TRUE;
+    }
+    DWORD SendMediaCommand(const std::wstring& command) override
+    {
+        Log(CJournalLine(L"mciSendStringW").Text(command));
+        return 0;
+    }
+    bool QueryProxyFlags(DWORD& flags) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        flags = m_proxyFlags;
+        return m_proxyReadOk;
+    }
+    bool SetProxyFlags(DWORD flags) override
+    {
+        Log(CJournalLine(L"InternetSetOptionW").Num(75).Num(flags));
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_proxySetOk) m_proxyFlags = flags;
+        return m_proxySetOk;
+    }
+    BOOL AnnounceInternetSettingsChanged() override
+    {
+        Log(CJournalLine(L"InternetSetOptionW").Num(39));
+        return TRUE;
+    }
+    BOOL RefreshInternetSettings() override
+    {
+        Log(CJournalLine(L"InternetSetOptionW").Num(37));
+        return m_refreshResult;
+    }
+    HANDLE FirstDialUpConnection() override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_dialUpConnections.empty() ? nullptr : reinterpret_cast<HANDLE>(m_dialUpConnections.front());
+    }
+    bool DialUpConnectionKnown(HANDLE connection) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_statusChecks;
+        const INT_PTR id = reinterpret_cast<INT_PTR>(connection);
+        if (id != 0 && id == m_hungUp) {
+            if (m_statusChecksUntilGone <= 0) return false;
+            --m_statusChecksUntilGone;
+            return true;
+        }
+        for (INT_PTR c : m_dialUpConnections)
+            if (c == id && id != 0) return true;
+        return false;
+    }
+    DWORD HangUpDialUp(HANDLE connection) override
+    {
+        Log(CJournalLine(L"RasHangUpW").Num(static_cast<long long>(reinterpret_cast<INT_PTR>(connection))));
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_hungUp = reinterpret_cast<INT_PTR>(connection);
+        return 0;
+    }
+    int StatusChecks() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_statusChecks;
+    }
+    bool SetDesktopScheme(const std::wstring& scheme) override
+    {
+        Log(CJournalLine(L"DeskSetCurrentScheme").Text(scheme));
+        return true;
+    }
+    HRESULT GetMasterMute(bool& muted) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        muted = m_muted;
+        return m_getMuteResult;
+    }
+    HRESULT SetMasterMute(bool mute) override
+    {
+        Log(CJournalLine(L"SetMute").Num(mute ? 1 : 0));
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (SUCCEEDED(m_setMuteResult)) m_muted = mute;
+        return m_setMuteResult;
+    }
+    HRESULT StepMasterVolume(bool up) override
+    {
+        Log(CJournalLine(up ? L"VolumeStepUp" : L"VolumeStepDown"));
+        return m_stepResult;
+    }
+
 private:
     void Log(const CJournalLine& line)
     {
@@ -150,6 +252,8 @@ private:
     std::vector<Speech> m_spoken;
     std::vector<WaveFile> m_waveFiles;
     std::vector<Execute> m_executed;
+    INT_PTR m_hungUp = 0;
+    int m_statusChecks = 0;
 };
 
 class CSystemOverride {
