@@ -2,12 +2,12 @@
 
 namespace {
 
-bool Failed(long code)
+bool Failed(std::int32_t code)
 {
     return code < 0;
 }
 
-std::optional<std::wstring> FailureOf(long code, const wchar_t* format)
+std::optional<std::wstring> FailureOf(std::int32_t code, const wchar_t* format)
 {
     if (!Failed(code)) return std::nullopt;
     return FormatVolumeFailure(format, code);
@@ -15,12 +15,12 @@ std::optional<std::wstring> FailureOf(long code, const wchar_t* format)
 
 }  // namespace
 
-std::wstring FormatVolumeFailure(const wchar_t* format, long code)
+std::wstring FormatVolumeFailure(const wchar_t* format, std::int32_t code)
 {
     std::wstring text = format;
     const std::size_t at = text.find(L"%u");
     if (at != std::wstring::npos)
-        text.replace(at, 2, std::to_wstring(static_cast<unsigned long>(static_cast<unsigned>(code))));
+        text.replace(at, 2, std::to_wstring(static_cast<std::uint32_t>(code)));
     return text;
 }
 
@@ -29,7 +29,7 @@ std::optional<std::wstring> RunVolumeAction(VolumeAction action, IMasterVolume& 
     switch (action) {
     case VolumeAction::ToggleMute: {
         bool muted = false;
-        const long read = volume.GetMute(muted);
+        const std::int32_t read = volume.GetMute(muted);
         if (Failed(read)) return FormatVolumeFailure(L"Could not get current mute status.\nError Code %u", read);
         return FailureOf(volume.SetMute(!muted), L"Could not get change mute status.\nError Code %u");
     }

@@ -7,10 +7,10 @@ namespace {
 
 class CSystemVolume final : public IMasterVolume {
 public:
-    long GetMute(bool& muted) override { return System().GetMasterMute(muted); }
-    long SetMute(bool mute) override { return System().SetMasterMute(mute); }
-    long StepUp() override { return System().StepMasterVolume(true); }
-    long StepDown() override { return System().StepMasterVolume(false); }
+    std::int32_t GetMute(bool& muted) override { return System().GetMasterMute(muted); }
+    std::int32_t SetMute(bool mute) override { return System().SetMasterMute(mute); }
+    std::int32_t StepUp() override { return System().StepMasterVolume(true); }
+    std::int32_t StepDown() override { return System().StepMasterVolume(false); }
 };
 
 void Run(VolumeAction action, HWND owner)
