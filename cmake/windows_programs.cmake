@@ -97,3 +97,10 @@ if(WIN_TEST_SOURCES AND UMBRIX_GTEST)
     add_dependencies(win_tests Umbrix)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
 endif()
+
+# Test tool of the end-to-end tests: sends a menu command to a running window.
+add_executable(post_command tests/e2e/tools/post_command.cpp)
+target_link_libraries(post_command PRIVATE user32)
+if(MINGW)
+    target_link_options(post_command PRIVATE -municode)
+endif()
