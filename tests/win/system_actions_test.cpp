@@ -301,6 +301,29 @@ TEST_F(SystemActions, ServiceNoticeComesOnceBeforeTheConfigurator)
     EXPECT_EQ(m_system.Requests(), Lines{start});
 }
 
+TEST_F(SystemActions, ErrorBoxAddsTheSystemTextOfTheLastError)
+{
+    const auto shown = Answer({L"Umbrix", L"Umbrix"}, IDOK, [&] {
+        SetLastError(ERROR_ACCESS_DENIED);
+        EXPECT_EQ(ShowErrorBox(L"Could not do it", m_frame.GetSafeHwnd(), MB_ICONERROR, true), IDOK);
+        SetLastError(ERROR_ACCESS_DENIED);
+        ShowErrorBox(L"Plain", m_frame.GetSafeHwnd(), MB_ICONINFORMATION, false);
+    });
+    ASSERT_EQ(shown.size(), 2u);
+    wchar_t* described = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   ERROR_ACCESS_DENIED, 0, reinterpret_cast<LPWSTR>(&described), 0, nullptr);
+    ASSERT_NE(described, nullptr);
+    std::wstring expected = std::wstring(L"Could not do it\n") + described;
+    LocalFree(described);
+    // The static control shows the text as it was given, line ends included.
+    while (!expected.empty() && (expected.back() == L'\n' || expected.back() == L'\r')) expected.pop_back();
+    std::wstring first = shown[0];
+    while (!first.empty() && (first.back() == L'\n' || first.back() == L'\r')) first.pop_back();
+    EXPECT_EQ(first, expected);
+    EXPECT_EQ(shown[1], L"Plain");
+}
+
 // The real requests, inside the Wine prefix of the tests only: never against
 // the proxy settings of a real user.
 TEST(RealSystem, ProxyFlagsRoundTripWithTheRecordSizesOfThisBuild)
