@@ -186,43 +186,6 @@ TEST_F(DesktopShortcut, SameChoiceTwiceLeavesOneFileBothChoicesTwo)
     EXPECT_EQ(ReadLink(without).arguments, L"21");
 }
 
-TEST_F(DesktopShortcut, OkWithoutSelectionAsksAndKeepsTheDialogOpen)
-{
-    CDlgSelectFunction dialog(m_frame.GetSafeHwnd(), 106);
-    std::wstring asked;
-    HWND chooser = nullptr;
-    bool stillOpen = false;
-    UINT confirmAfter = 0;
-    CModalScript script;
-    script.Then([&] {
-        chooser = FindThreadDialog(kChooserCaption);
-        if (!chooser) return false;
-        CheckDlgButton(chooser, IDC_SELECT_CONFIRM, BST_UNCHECKED);
-        PostClick(chooser, IDOK);
-        return true;
-    });
-    script.Then([&] {
-        HWND box = FindThreadDialog(L"Umbrix");
-        if (!box) return false;
-        asked = MessageBoxText(box);
-        PostClick(box, IDOK);
-        return true;
-    });
-    script.Then([&] {
-        if (FindThreadDialog(L"Umbrix")) return false;
-        stillOpen = IsWindowVisible(chooser) != FALSE;
-        confirmAfter = IsDlgButtonChecked(chooser, IDC_SELECT_CONFIRM);
-        PostClick(chooser, IDCANCEL);
-        return true;
-    });
-    script.Start();
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(asked, L"Please Select Action from the list to continue.");
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(confirmAfter, static_cast<UINT>(BST_UNCHECKED));
-}
-
 TEST_F(DesktopShortcut, BeforeVistaSixteenEntriesAndNoRightClickBox)
 {
     CDlgSelectFunction dialog(m_frame.GetSafeHwnd(), 104);

@@ -34,20 +34,14 @@ public:
     // What the privilege step and LockWorkStation report.
     DWORD m_privilegeError = 0;
     int m_lockResult = 1;
-    // The simulated proxy flags and what the internet-settings requests report.
+    // The simulated proxy flags.
     DWORD m_proxyFlags = 1;
-    bool m_proxyReadOk = true;
-    bool m_proxySetOk = true;
-    BOOL m_refreshResult = TRUE;
     // Active dial-up connections (first listed first); after a hang-up the
     // connection stays known for this many status checks.
     std::vector<INT_PTR> m_dialUpConnections;
     int m_statusChecksUntilGone = 0;
-    // The simulated master volume and the codes its requests answer.
+    // The simulated master volume.
     bool m_muted = false;
-    HRESULT m_getMuteResult = S_OK;
-    HRESULT m_setMuteResult = S_OK;
-    HRESULT m_stepResult = S_OK;
 
     // Every request, in order, in the journal's one-line form.
     std::vector<std::wstring> Requests() const
@@ -166,14 +160,14 @@ public:
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         flags = m_proxyFlags;
-        return m_proxyReadOk;
+        return true;
     }
     bool SetProxyFlags(DWORD flags) override
     {
         Log(CJournalLine(L"InternetSetOptionW").Num(75).Num(flags));
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_proxySetOk) m_proxyFlags = flags;
-        return m_proxySetOk;
+        m_proxyFlags = flags;
+        return true;
     }
     BOOL AnnounceInternetSettingsChanged() override
     {
@@ -183,7 +177,7 @@ public:
     BOOL RefreshInternetSettings() override
     {
         Log(CJournalLine(L"InternetSetOptionW").Num(37));
-        return m_refreshResult;
+        return TRUE;
     }
     HANDLE FirstDialUpConnection() override
     {
@@ -225,19 +219,19 @@ public:
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         muted = m_muted;
-        return m_getMuteResult;
+        return S_OK;
     }
     HRESULT SetMasterMute(bool mute) override
     {
         Log(CJournalLine(L"SetMute").Num(mute ? 1 : 0));
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (SUCCEEDED(m_setMuteResult)) m_muted = mute;
-        return m_setMuteResult;
+        m_muted = mute;
+        return S_OK;
     }
     HRESULT StepMasterVolume(bool up) override
     {
         Log(CJournalLine(up ? L"VolumeStepUp" : L"VolumeStepDown"));
-        return m_stepResult;
+        return S_OK;
     }
 
 private:

@@ -89,21 +89,6 @@ TEST_F(SystemActions, ProxyCommandWritesTheToggledFlagsAndReportsTheNewState)
     EXPECT_EQ(m_system.Requests().front(), L"InternetSetOptionW 75 9");
 }
 
-TEST_F(SystemActions, ProxyFailuresShowTheirMessagesInOrder)
-{
-    m_system.m_proxySetOk = false;
-    m_system.m_refreshResult = FALSE;
-    const auto shown = Answer({L"Umbrix", L"Umbrix", L"Umbrix"}, IDOK, [&] { Command(ID_TOGGLE_PROXY); });
-    EXPECT_EQ(shown, (Lines{L"Failed to Change Proxy Settings", L"Failed to Refresh Internet Explorer",
-                            L"Internet Explorer is not using Proxy Now."}));
-
-    m_system.m_proxyReadOk = false;
-    m_system.ClearRequests();
-    EXPECT_EQ(Answer({L"Umbrix"}, IDOK, [&] { Command(ID_TOGGLE_PROXY); }),
-              Lines{L"Failed to Read Proxy Connection Details"});
-    EXPECT_TRUE(m_system.Requests().empty());
-}
-
 TEST_F(SystemActions, FrameCommandsAskAfterAConfirmedDispatchOnly)
 {
     // Any dispatch with 1000 added leaves m_confirmFirst set, cancelled or not.
@@ -143,19 +128,6 @@ TEST_F(SystemActions, HangUpWaitPutsBackAQuitAndStopsWaiting)
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 3u);
-}
-
-TEST_F(SystemActions, HangUpGivesUpOnAConnectionThatNeverGoes)
-{
-    m_system.m_dialUpConnections = {7};
-    m_system.m_statusChecksUntilGone = 1000000;
-    const DWORD start = GetTickCount();
-    HangUpModem(m_frame.GetSafeHwnd(), false);
-    const DWORD elapsed = GetTickCount() - start;
-    EXPECT_GE(elapsed, 9000u);
-    EXPECT_LT(elapsed, 15000u);
-    // Polled with pauses, not spun: about one check per 50 ms.
-    EXPECT_LT(m_system.StatusChecks(), 400);
 }
 
 LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -226,19 +198,6 @@ TEST_F(SystemActions, VolumeActionsMuteToggleAndStep)
     EXPECT_EQ(Answer({kConfirmCaption}, IDCANCEL, [&] { m_frame.RunAction(1018); }),
               Lines{L"Action Toggle Mute Volume would be performed after 15 seconds."});
     EXPECT_TRUE(m_system.Requests().empty());
-}
-
-TEST_F(SystemActions, VolumeFailuresShowTheCodeUnsigned)
-{
-    m_system.m_stepResult = REGDB_E_CLASSNOTREG;
-    m_system.m_getMuteResult = static_cast<HRESULT>(0x80070490);
-    const auto shown = Answer({L"Umbrix", L"Umbrix"}, IDOK, [&] {
-        m_frame.RunAction(20);
-        m_frame.RunAction(18);
-    });
-    EXPECT_EQ(shown, (Lines{L"Could not steup up volume.\nError Code 2147746132",
-                            L"Could not get current mute status.\nError Code 2147943568"}));
-    EXPECT_EQ(m_system.Requests(), Lines{L"VolumeStepUp"});  // the toggle stopped after its failed read
 }
 
 TEST_F(SystemActions, LauncherCommandsStartTheirPrograms)
