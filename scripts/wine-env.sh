@@ -18,9 +18,8 @@ export XDG_RUNTIME_DIR="$UMBRIX_WINE_ROOT/run"
 # A null sound device lets Core Audio's endpoint volume work without hardware.
 [ -f "$HOME/.asoundrc" ] || printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$HOME/.asoundrc"
 
-# Starts Xvfb on a free display when there is none, with a window manager in
-# it. Only the shell that started them knows UMBRIX_XVFB_PID and
-# UMBRIX_WM_PID, so only that shell stops them again.
+# Starts Xvfb on a free display when there is none. Only the shell that
+# started it knows UMBRIX_XVFB_PID, so only that shell stops it again.
 umbrix_ensure_display() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
     local n i
@@ -30,10 +29,7 @@ umbrix_ensure_display() {
         UMBRIX_XVFB_PID=$!
         export DISPLAY=":$n"
         for i in $(seq 1 100); do
-            if xdpyinfo >/dev/null 2>&1; then
-                umbrix_start_window_manager
-                return 0
-            fi
+            xdpyinfo >/dev/null 2>&1 && return 0
             # Lost the race for this display number to another Xvfb.
             kill -0 "$UMBRIX_XVFB_PID" 2>/dev/null || break
             sleep 0.1
@@ -44,21 +40,6 @@ umbrix_ensure_display() {
     unset DISPLAY
     echo "could not start Xvfb" >&2
     return 1
-}
-
-# Without a window manager Wine waits up to 2 s for every closing window to
-# be withdrawn (it waits for a manager that never answers); with one, closing
-# takes milliseconds. Windows also get their title bars in screenshots.
-umbrix_start_window_manager() {
-    command -v openbox >/dev/null 2>&1 || return 0
-    openbox --sm-disable </dev/null >/dev/null 2>&1 &
-    UMBRIX_WM_PID=$!
-    local i
-    # Ready once it has announced itself on the root window.
-    for i in $(seq 1 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
-    done
 }
 
 # The first Wine process of a session starts Wine's helper services, which
@@ -87,6 +68,13 @@ umbrix_ensure_wine() {
     if [ "$rc" -eq 0 ]; then UMBRIX_OWN_SERVER=1; fi
     : > "$marker"
     wine wineboot </dev/null >/dev/null 2>&1 || true
+    # Our Xvfb runs no window manager, yet Wine hands its windows to one and
+    # waits up to 2 s for it to withdraw each closing window. Unmanaged
+    # windows close at once (and look as they did: no manager, no title bar).
+    # Read when a process starts: every program started from here on sees it.
+    if [ -n "${UMBRIX_XVFB_PID:-}" ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+    fi
     [ -f "$WINEPREFIX/system.reg" ]
 }
 
@@ -101,13 +89,8 @@ umbrix_stop_wine() {
     fi
 }
 
-# Ends the window manager and the Xvfb that this shell started, if any.
+# Ends the Xvfb that this shell started, if any.
 umbrix_stop_display() {
-    if [ -n "${UMBRIX_WM_PID:-}" ]; then
-        kill "$UMBRIX_WM_PID" 2>/dev/null || true
-        wait "$UMBRIX_WM_PID" 2>/dev/null || true
-        unset UMBRIX_WM_PID
-    fi
     if [ -n "${UMBRIX_XVFB_PID:-}" ]; then
         kill "$UMBRIX_XVFB_PID" 2>/dev/null || true
         wait "$UMBRIX_XVFB_PID" 2>/dev/null || true
