@@ -95,7 +95,26 @@ if(WIN_TEST_SOURCES AND UMBRIX_GTEST)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     # The tests start Umbrix.exe as a second process; keep it beside them.
     add_dependencies(win_tests Umbrix)
-    gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
+    # One Wine process per test file, not per test case: starting a Wine
+    # process costs more than most tests take. The suites of a file are
+    # read from its TEST/TEST_F lines; editing a file reconfigures.
+    foreach(test_source ${WIN_TEST_SOURCES})
+        file(STRINGS ${test_source} test_lines REGEX "^[ \t]*TEST(_F|_P)?[ \t]*\\([ \t]*[A-Za-z0-9_]+[ \t]*,")
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${test_source})
+        set(test_suites "")
+        foreach(line ${test_lines})
+            string(REGEX REPLACE "^[ \t]*TEST(_F|_P)?[ \t]*\\([ \t]*([A-Za-z0-9_]+).*" "\\2" suite "${line}")
+            list(APPEND test_suites "${suite}.*")
+        endforeach()
+        if(NOT test_suites)
+            continue()
+        endif()
+        list(REMOVE_DUPLICATES test_suites)
+        list(JOIN test_suites ":" test_filter)
+        get_filename_component(test_name ${test_source} NAME_WE)
+        add_test(NAME win.${test_name} COMMAND win_tests --gtest_filter=${test_filter})
+        set_tests_properties(win.${test_name} PROPERTIES TIMEOUT 300)
+    endforeach()
 endif()
 
 # Test tool of the end-to-end tests: sends a menu command to a running window.

@@ -21,6 +21,11 @@ trap on_exit EXIT
 trap 'exit 130' INT TERM
 umbrix_ensure_display
 umbrix_ensure_wine
+# On a real desktop its window manager manages Wine's windows again (an
+# earlier run in Xvfb left them unmanaged in this prefix).
+if [ -z "${UMBRIX_XVFB_PID:-}" ]; then
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f </dev/null >/dev/null 2>&1 || true
+fi
 
 if [ -n "${UMBRIX_JOURNAL:-}" ] && [ "${UMBRIX_JOURNAL#/}" != "$UMBRIX_JOURNAL" ]; then
     UMBRIX_JOURNAL="$(umbrix_win_path "$UMBRIX_JOURNAL")"

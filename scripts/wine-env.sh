@@ -68,6 +68,13 @@ umbrix_ensure_wine() {
     if [ "$rc" -eq 0 ]; then UMBRIX_OWN_SERVER=1; fi
     : > "$marker"
     wine wineboot </dev/null >/dev/null 2>&1 || true
+    # Our Xvfb runs no window manager, yet Wine hands its windows to one and
+    # waits up to 2 s for it to withdraw each closing window. Unmanaged
+    # windows close at once (and look as they did: no manager, no title bar).
+    # Read when a process starts: every program started from here on sees it.
+    if [ -n "${UMBRIX_XVFB_PID:-}" ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+    fi
     [ -f "$WINEPREFIX/system.reg" ]
 }
 

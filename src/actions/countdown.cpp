@@ -13,22 +13,52 @@ std::wstring ReplaceAll(std::wstring text, const std::wstring& from, const std::
     return text;
 }
 
+std::wstring WithVisibleAmpersands(const std::wstring& text)
+{
+    std::wstring shown;
+    shown.reserve(text.size() + 4);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'&') {
+            shown += text[i];
+        } else if (i + 1 < text.size() && text[i + 1] == L'&') {
+            shown += L"&&";
+            ++i;
+        } else {
+            shown += L"&&";
+        }
+    }
+    return shown;
+}
+
+std::wstring AsShownText(const std::wstring& text)
+{
+    return ReplaceAll(text, L"&&", L"&");
+}
+
 void CCountdown::Open()
 {
     m_message = ReplaceAll(m_message, L"<XX>", std::to_wstring(m_seconds));
 }
 
-CCountdown::TickResult CCountdown::Tick(bool cancelWithInput, std::uint32_t idleSeconds, bool voiceAlert)
+void CCountdown::WatchInputFrom(std::uint32_t lastInputTick)
+{
+    m_inputBaseline = lastInputTick;
+    m_inputBaselineSet = true;
+}
+
+CCountdown::TickResult CCountdown::Tick(bool cancelWithInput, std::uint32_t lastInputTick, bool voiceAlert)
 {
     TickResult result;
 
-    // The first checked tick only learns how idle the user already was; after
-    // that, any input makes the idle time drop below that baseline or to 0.
+    // Comparing the last-input time itself, not an idle duration derived from
+    // it, sees input however late this tick comes.
     if (cancelWithInput) {
-        if (m_idleBaseline == kNoIdleBaseline)
-            m_idleBaseline = idleSeconds;
-        else if (idleSeconds < m_idleBaseline || idleSeconds == 0)
+        if (!m_inputBaselineSet) {
+            WatchInputFrom(lastInputTick);
+        } else if (lastInputTick != m_inputBaseline) {
             result.cancelled = true;
+            return result;
+        }
     }
 
     // The message is counted down textually, so it also works for messages
@@ -40,7 +70,7 @@ CCountdown::TickResult CCountdown::Tick(bool cancelWithInput, std::uint32_t idle
 
     if (voiceAlert && !m_spoken) {
         result.speak = true;
-        result.speakText = m_message;
+        result.speakText = AsShownText(m_message);
         m_spoken = true;
     }
 

@@ -10,14 +10,14 @@
 
 namespace {
 
-// Whole seconds since the last keyboard or mouse input. Unsigned arithmetic
-// keeps the result right across GetTickCount's wrap after 49.7 days.
-std::uint32_t IdleSeconds()
+// The tick count of the last keyboard or mouse input. Only compared for
+// equality, so GetTickCount's wrap after 49.7 days does not matter.
+std::uint32_t LastInputTick()
 {
     LASTINPUTINFO info{};
     info.cbSize = sizeof(info);
     GetLastInputInfo(&info);
-    return static_cast<std::uint32_t>(GetTickCount() - info.dwTime) / 1000u;
+    return static_cast<std::uint32_t>(info.dwTime);
 }
 
 DWORD WINAPI SpeakAndForget(void* parameter)
@@ -33,7 +33,9 @@ CDlgConfirmation::CDlgConfirmation(HWND parent) : CDialog(IDD_CONFIRMATION, pare
 
 void CDlgConfirmation::DoDataExchange(CDataExchange& dx)
 {
-    dx.Text(IDC_CONFIRM_MESSAGE, m_message);
+    // The message is only shown, never read back; a lone "&" in it (an action
+    // name such as "Lock WorkStation & Monitor Off") must show as itself.
+    if (!dx.Saving()) SetDlgItemTextW(m_hWnd, IDC_CONFIRM_MESSAGE, WithVisibleAmpersands(m_message).c_str());
     dx.Check(IDC_CONFIRM_VOICE_ALERT, m_voiceAlert);
     dx.Check(IDC_CONFIRM_CANCEL_WITH_INPUT, m_cancelWithInput);
 }
@@ -41,6 +43,8 @@ void CDlgConfirmation::DoDataExchange(CDataExchange& dx)
 bool CDlgConfirmation::OnInitDialog()
 {
     Open();
+    WatchInputFrom(LastInputTick());
+    GetCursorPos(&m_cursorAtOpen);
     ISettingsStore& profile = AfxProfile();
     m_voiceAlert = profile.ReadInt(kSettingsSection, L"ConfirmationDialogVoiceAlert", 1);
     m_cancelWithInput = profile.ReadInt(kSettingsSection, L"CancelDlgWithInput", 0);
@@ -64,10 +68,14 @@ bool CDlgConfirmation::OnCommand(WORD id, WORD notifyCode, HWND)
     if (notifyCode != BN_CLICKED) return false;
     if (id != IDC_CONFIRM_VOICE_ALERT && id != IDC_CONFIRM_CANCEL_WITH_INPUT) return false;
     UpdateData(true);
-    if (id == IDC_CONFIRM_VOICE_ALERT)
+    if (id == IDC_CONFIRM_VOICE_ALERT) {
         AfxProfile().WriteInt(kSettingsSection, L"ConfirmationDialogVoiceAlert", m_voiceAlert);
-    else
+    } else {
         AfxProfile().WriteInt(kSettingsSection, L"CancelDlgWithInput", m_cancelWithInput);
+        // The click that switches cancelling on is input itself; only what
+        // comes after it cancels.
+        if (m_cancelWithInput) WatchInputFrom(LastInputTick());
+    }
     return true;
 }
 
@@ -76,16 +84,34 @@ void CDlgConfirmation::OnTimer(UINT_PTR id)
     if (id == kTickTimer) OnTick();
 }
 
+bool CDlgConfirmation::OnMessage(UINT msg, WPARAM, LPARAM lParam, INT_PTR&)
+{
+    // A window that appears under a resting pointer gets a mouse move that
+    // nobody made; under Wine (X11) it even counts as input for
+    // GetLastInputInfo. While the pointer has not left the place it had when
+    // the dialog opened, such a move is the dialog's own appearance, not the
+    // user: it joins the input before the countdown.
+    if (msg == WM_SETCURSOR && HIWORD(lParam) == WM_MOUSEMOVE && m_cursorResting) {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == m_cursorAtOpen.x && now.y == m_cursorAtOpen.y)
+            WatchInputFrom(LastInputTick());
+        else
+            m_cursorResting = false;
+    }
+    return false;
+}
+
 void CDlgConfirmation::OnTick()
 {
     const bool checkInput = m_cancelWithInput != 0;
-    const TickResult tick = Tick(checkInput, checkInput ? IdleSeconds() : 0u, m_voiceAlert == 1);
+    const TickResult tick = Tick(checkInput, checkInput ? LastInputTick() : 0u, m_voiceAlert == 1);
 
-    // Ending only marks the result; the tick runs on, so in the last second
-    // the IDOK below overrides this IDCANCEL.
+    // The user's input wins, also in the last second: nothing else happens.
     if (tick.cancelled) {
         KillTimer(m_hWnd, kTickTimer);
         EndDialog(IDCANCEL);
+        return;
     }
     SendDlgItemMessageW(m_hWnd, IDC_CONFIRM_PROGRESS, PBM_STEPIT, 0, 0);
     if (tick.speak) StartVoiceAlert(tick.speakText);

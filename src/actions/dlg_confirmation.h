@@ -10,7 +10,7 @@
 #include "framework/dialog.h"
 
 // The count itself (m_seconds, m_message with "<XX>" for the seconds,
-// m_idleBaseline, m_spoken) and its tick rules come from CCountdown; any
+// m_inputBaseline, m_spoken) and its tick rules come from CCountdown; any
 // m_seconds is accepted (0 or below ends at the first tick).
 class CDlgConfirmation : public CDialog, public CCountdown {
 public:
@@ -27,9 +27,15 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
     void OnTimer(UINT_PTR id) override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void OnTick();
     // Speaks `text` on a detached worker thread that owns its copy.
     static void StartVoiceAlert(const std::wstring& text);
+
+    // Where the pointer was when the dialog opened, and whether it is still
+    // there: see OnMessage.
+    POINT m_cursorAtOpen{};
+    bool m_cursorResting = true;
 };

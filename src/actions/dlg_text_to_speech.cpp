@@ -70,13 +70,27 @@ void CDlgTextToSpeech::OnSpeak()
     SpeakText(m_text);
 }
 
+bool CDlgTextToSpeech::MayWriteTo(const std::wstring& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    const std::wstring question = path + L" already exists.\nDo you want to replace it?";
+    return MessageBoxW(m_hWnd, question.c_str(), AfxAppTitle(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void CDlgTextToSpeech::OnTextToWave()
 {
     if (!UpdateData(true)) return;
     CWaitCursor wait;
-    std::wstring path = AskWaveFileName(m_hWnd);
-    if (path.empty()) return;
-    path = EnsureWavExtension(path);
+    // The save dialog cannot ask about the name itself: ".wav" may be
+    // appended only afterwards. Declining the replacement asks for another
+    // name, as the system's own prompt does.
+    std::wstring path;
+    do {
+        path = AskWaveFileName(m_hWnd);
+        if (path.empty()) return;
+        path = EnsureWavExtension(path);
+    } while (!MayWriteTo(path));
     if (TextToWaveFile(path, m_text)) {
         if (m_playAfterConversion) System().ShellExecuteFile(L"Open", path, L"", SW_SHOW);
     } else {

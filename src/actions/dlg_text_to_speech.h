@@ -26,4 +26,6 @@ protected:
 private:
     void OnSpeak();
     void OnTextToWave();
+    // True when `path` does not exist or the user agrees to replace it.
+    bool MayWriteTo(const std::wstring& path);
 };

@@ -6,6 +6,7 @@
 #include "actions/system_requests.h"
 #include "framework/app.h"
 #include "framework/com_ptr.h"
+#include "framework/path_text.h"
 
 namespace {
 
@@ -99,22 +100,46 @@ bool SapiTextToWaveFile(const std::wstring& path, const std::wstring& text)
     });
 }
 
+namespace {
+
+// A new, empty file with a unique name in the folder of `path`; empty when
+// none can be made there (the folder is missing or not writable).
+std::wstring TemporaryFileBeside(const std::wstring& path)
+{
+    std::wstring folder = FolderOfPath(path);
+    if (folder.empty()) folder = path.size() > 1 && path[1] == L':' ? path.substr(0, 2) : L".";
+    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+    wchar_t name[MAX_PATH] = {};
+    if (!GetTempFileNameW(folder.c_str(), L"ubx", 0, name)) return {};
+    return name;
+}
+
+}  // namespace
+
 bool WriteSpeechWaveFile(ISpStream& stream, const std::wstring& path,
                          const std::function<HRESULT(ISpStream&)>& speakInto)
 {
     CTaskMemWaveFormat format;
     if (!format.Get()) return false;
-    if (FAILED(stream.BindToFile(path.c_str(), SPFM_CREATE_ALWAYS, &kWaveFormatExId, format.Get(),
-                                 SPFEI_ALL_EVENTS)))
-        return false;
 
-    // From here the file exists. When the speech cannot be put into it (no
-    // engine, no voice output) what remains is a header without samples; it
-    // is deleted rather than reported as a finished conversion.
+    // The speech goes into a file of its own beside the target, which takes
+    // the target's place only once the conversion has worked: a failure never
+    // destroys a file that was there, and the same folder keeps the move a
+    // rename.
+    const std::wstring temporary = TemporaryFileBeside(path);
+    if (temporary.empty()) return false;
+    if (FAILED(stream.BindToFile(temporary.c_str(), SPFM_CREATE_ALWAYS, &kWaveFormatExId, format.Get(),
+                                 SPFEI_ALL_EVENTS))) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+
+    // When the speech cannot be put into the file (no engine, no voice
+    // output) what it holds is a header without samples: no conversion.
     const bool spoken = SUCCEEDED(speakInto(stream));
     const bool closed = SUCCEEDED(stream.Close());
-    if (spoken && closed) return true;
-    DeleteFileW(path.c_str());
+    if (spoken && closed && MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    DeleteFileW(temporary.c_str());
     return false;
 }
 

@@ -51,17 +51,42 @@ int ParseDecimal(const std::wstring& text)
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+std::wstring ArgumentsAfterProgramName(const std::wstring& commandLine)
+{
+    std::size_t i = 0;
+    while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t'))
+        ++i;
+    if (i < commandLine.size() && commandLine[i] == L'"') {
+        const std::size_t close = commandLine.find(L'"', i + 1);
+        i = close == std::wstring::npos ? commandLine.size() : close + 1;
+    } else {
+        while (i < commandLine.size() && commandLine[i] != L' ' && commandLine[i] != L'\t')
+            ++i;
+    }
+    while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t'))
+        ++i;
+    return commandLine.substr(i);
+}
+
 std::wstring ExtractArgumentText(const std::wstring& fullCommandLine, const std::wstring& modulePath)
 {
+    // Only the arguments count: how the program itself was named (a relative
+    // path, a short name, another letter case) must not change the request.
+    return CleanArgumentText(ArgumentsAfterProgramName(fullCommandLine), modulePath);
+}
+
+std::wstring CleanArgumentText(const std::wstring& arguments, const std::wstring& modulePath)
+{
+    // Where the module path appears among the arguments it is still removed.
     std::wstring rest;
-    rest.reserve(fullCommandLine.size());
-    for (std::size_t i = 0; i < fullCommandLine.size();) {
-        if (!modulePath.empty() && fullCommandLine.compare(i, modulePath.size(), modulePath) == 0) {
+    rest.reserve(arguments.size());
+    for (std::size_t i = 0; i < arguments.size();) {
+        if (!modulePath.empty() && arguments.compare(i, modulePath.size(), modulePath) == 0) {
             i += modulePath.size();
             continue;
         }
-        if (fullCommandLine[i] != L'"')
-            rest += fullCommandLine[i];
+        if (arguments[i] != L'"')
+            rest += arguments[i];
         ++i;
     }
 

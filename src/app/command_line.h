@@ -9,10 +9,18 @@
 // overflowing.
 int ParseDecimal(const std::wstring& text);
 
-// The argument text of the single-instance step: the full command line with
-// every (case-sensitive) occurrence of the module path removed, every double
-// quote removed, and blanks trimmed at both ends.
+// What follows the program name on a command line: the first word, or the
+// quoted text when it starts with a quote, is the program; the blanks after
+// it are skipped. As Windows itself splits it, whatever way the program was
+// named (full path, relative path, short name, name typed in a console).
+std::wstring ArgumentsAfterProgramName(const std::wstring& commandLine);
+
+// The argument text of the single-instance step: the arguments after the
+// program name, with every (case-sensitive) occurrence of the module path
+// removed, every double quote removed, and blanks trimmed at both ends.
 std::wstring ExtractArgumentText(const std::wstring& fullCommandLine, const std::wstring& modulePath);
+// The same for arguments already split from the program name.
+std::wstring CleanArgumentText(const std::wstring& arguments, const std::wstring& modulePath);
 
 // What a start sends to an instance that already runs.
 enum class HandOver { ShowSettings, Nothing, RunAction, MonitorOff };

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <memory>
+
 #include "framework/app.h"
 
 std::optional<double> CVariantDateCodec::Parse(const std::wstring& text)
@@ -24,7 +26,15 @@ std::wstring CVariantDateCodec::Format(double date)
 
 CAppSettings& AppSettings()
 {
+    // The cache holds a reference to the store: when the application's store
+    // is replaced, a cache built on the old one must not be served again.
     static CVariantDateCodec codec;
-    static CAppSettings settings(AfxProfile(), codec);
-    return settings;
+    static std::unique_ptr<CAppSettings> settings;
+    static unsigned generation = 0;
+    const unsigned current = AfxGetApp()->ProfileGeneration();
+    if (!settings || generation != current) {
+        settings = std::make_unique<CAppSettings>(AfxProfile(), codec);
+        generation = current;
+    }
+    return *settings;
 }

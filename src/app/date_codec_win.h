@@ -11,5 +11,6 @@ public:
 
 // The program's one settings cache, over the application's profile and the
 // variant date conversions. Created at first use, after start-up has chosen
-// the profile.
+// the profile, and built anew whenever the application's profile store is
+// replaced; a reference to it is good until then.
 CAppSettings& AppSettings();

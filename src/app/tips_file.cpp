@@ -1,25 +1,8 @@
 #include "app/tips_file.h"
 
-std::wstring CollapseDoubleBackslashes(std::wstring path)
-{
-    // One pass halves a run of backslashes; repeating until nothing changes
-    // leaves a single one of any run, as a shell folder ending in "\" needs.
-    for (std::size_t pos = path.find(L"\\\\"); pos != std::wstring::npos; pos = path.find(L"\\\\", pos))
-        path.erase(pos, 1);
-    return path;
-}
-
 std::wstring TipsFilePath(const std::wstring& folder, const std::wstring& title)
 {
     return CollapseDoubleBackslashes(folder + L"\\" + title + L".ini");
-}
-
-std::wstring FolderOfPath(const std::wstring& modulePath)
-{
-    const std::size_t last = modulePath.rfind(L'\\');
-    if (last == std::wstring::npos)
-        return std::wstring();
-    return modulePath.substr(0, last);
 }
 
 std::string TipsFileContent(const std::string& pathBytes)

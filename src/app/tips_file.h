@@ -2,15 +2,10 @@
 // The tips text file: its path and the eight lines it is seeded with. Portable.
 #include <string>
 
-// Replaces every doubled backslash by a single one, repeatedly, so that no
-// run of backslashes survives.
-std::wstring CollapseDoubleBackslashes(std::wstring path);
+#include "framework/path_text.h"
 
 // "<folder>\<title>.ini" with doubled backslashes collapsed.
 std::wstring TipsFilePath(const std::wstring& folder, const std::wstring& title);
-
-// The folder part of a module path: everything before its last backslash.
-std::wstring FolderOfPath(const std::wstring& modulePath);
 
 // The seeded content: eight lines, each ending in CR LF, as bytes in the ANSI
 // form the file is read back in. `pathBytes` is the file's own path, already

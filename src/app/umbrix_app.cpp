@@ -17,15 +17,70 @@
 
 namespace {
 
-// The send waits for as long as the running instance takes to handle the
-// request (a countdown, a message box the user has to answer), as a plain
-// SendMessage would, but gives up at once on an instance that already hangs
-// instead of hanging every later start with it.
-LRESULT SendToRunningInstance(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam)
+// How long a start that finds the instance mutex taken waits for the frame
+// of the instance that is starting.
+constexpr DWORD kStartingInstanceWaitMs = 10000;
+// How long a running instance may take no messages at all before a second
+// start gives up on it.
+constexpr DWORD kUnresponsiveLimitMs = 30000;
+
+HWND FindRunningFrame()
 {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(frame, msg, wParam, lParam, SMTO_ABORTIFHUNG, INFINITE, &result);
-    return static_cast<LRESULT>(result);
+    return FindWindowW(kFrameClassName, kFrameCaption);
+}
+
+HWND WaitForRunningFrame(DWORD limitMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND frame = FindRunningFrame()) return frame;
+        if (GetTickCount() - start >= limitMs) return nullptr;
+        Sleep(50);
+    }
+}
+
+struct CHandOverRequest {
+    HWND frame;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+DWORD WINAPI SendHandOverRequest(void* parameter)
+{
+    const std::unique_ptr<CHandOverRequest> request(static_cast<CHandOverRequest*>(parameter));
+    SendMessageW(request->frame, request->message, request->wParam, request->lParam);
+    return 0;
+}
+
+// Hands the request to the running frame and returns once it has been
+// handled, however long that takes (a countdown, a message box the user has
+// to answer). The request is sent on a thread of its own while this thread
+// checks that the instance still takes messages: one that is busy for a while
+// (speaking a long text) gets the request when it is free; only one that
+// takes none for kUnresponsiveLimitMs is given up. False when given up.
+bool DeliverToRunningInstance(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto request = std::make_unique<CHandOverRequest>(CHandOverRequest{frame, message, wParam, lParam});
+    HANDLE sender = CreateThread(nullptr, 0, SendHandOverRequest, request.get(), 0, nullptr);
+    if (!sender) {
+        SendMessageW(frame, message, wParam, lParam);
+        return true;
+    }
+    static_cast<void>(request.release());  // the thread owns it now
+
+    bool delivered = true;
+    while (WaitForSingleObject(sender, 200) == WAIT_TIMEOUT) {
+        DWORD_PTR ignored = 0;
+        if (SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_NORMAL, kUnresponsiveLimitMs, &ignored)) continue;
+        // A frame that is gone has ended the send as well.
+        if (IsWindow(frame) && WaitForSingleObject(sender, 0) == WAIT_TIMEOUT) {
+            delivered = false;
+            break;
+        }
+    }
+    CloseHandle(sender);
+    return delivered;
 }
 
 }  // namespace
@@ -36,28 +91,43 @@ CUmbrixApp::~CUmbrixApp() = default;
 
 bool CUmbrixApp::HandOverToRunningInstance()
 {
-    const std::wstring argumentText = ExtractArgumentText(GetCommandLineW(), GetModulePath());
-    HWND running = FindWindowW(nullptr, kFrameCaption);
+    const std::wstring argumentText = CleanArgumentText(CommandLineArgs(), GetModulePath());
+    HWND running = FindRunningFrame();
+    // Another start holds the mutex but has no frame yet: it is starting.
+    // Waiting for its frame keeps two nearly simultaneous starts from both
+    // becoming the running instance.
+    if (!running && m_mutexExisted) running = WaitForRunningFrame(kStartingInstanceWaitMs);
     const SingleInstanceDecision decision = DecideSingleInstance(CommandLineArgs(), argumentText);
     if (decision.request == HandOver::RunAction) m_startAction = decision.startAction;
-    if (running) {
-        switch (decision.request) {
-        case HandOver::ShowSettings: SendToRunningInstance(running, UM_SHOW_SETTINGS, 0, 0); break;
-        case HandOver::RunAction:
-            SendToRunningInstance(running, UM_RUN_ACTION, static_cast<WPARAM>(static_cast<INT_PTR>(m_startAction)),
-                                  static_cast<LPARAM>(m_startAction));
-            break;
-        case HandOver::MonitorOff: SendToRunningInstance(running, UM_MONITOR_OFF, 0, 0); break;
-        case HandOver::Nothing: break;
-        }
+    if (!running) return false;
+
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    switch (decision.request) {
+    case HandOver::ShowSettings: message = UM_SHOW_SETTINGS; break;
+    case HandOver::RunAction:
+        message = UM_RUN_ACTION;
+        wParam = static_cast<WPARAM>(static_cast<INT_PTR>(m_startAction));
+        lParam = static_cast<LPARAM>(m_startAction);
+        break;
+    case HandOver::MonitorOff: message = UM_MONITOR_OFF; break;
+    case HandOver::Nothing: break;
     }
-    return running != nullptr;
+    if (message && !DeliverToRunningInstance(running, message, wParam, lParam))
+        MessageBoxW(nullptr,
+                    L"Umbrix is already running but has not responded for 30 seconds, so this request could not be "
+                    L"handed over to it. Please try again later.",
+                    L"Umbrix", MB_ICONERROR);
+    return true;
 }
 
 bool CUmbrixApp::InitInstance()
 {
-    // Nothing tests this mutex; it only marks that an instance has started.
+    // The mutex tells a start that another instance has started, even before
+    // that one has created the frame by which it is found.
     m_instanceMutex = CreateMutexW(nullptr, TRUE, L"Global\\U B X S v c");
+    m_mutexExisted = m_instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS;
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
     InitCommonControlsEx(&controls);
@@ -76,10 +146,12 @@ bool CUmbrixApp::InitInstance()
 
     ShowHelpVideosOnFirstStart(profile);
 
-    // A one-time monitor-off delay never survives a restart.
-    profile.WriteInt(kSettingsSection, L"EnableDurationUBX", 0);
-
     if (HandOverToRunningInstance()) return false;
+
+    // A one-time monitor-off delay never survives a restart. Only the process
+    // that becomes the running instance resets it: a start that handed its
+    // request over must not switch off the delay of the instance that runs.
+    profile.WriteInt(kSettingsSection, L"EnableDurationUBX", 0);
 
     m_frame = std::make_unique<CMainFrame>();
     if (!m_frame->Create()) {

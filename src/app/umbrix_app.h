@@ -18,8 +18,9 @@ public:
     bool PreTranslateMessage(MSG& msg) override;
     int ExitInstance() override;
 
-    // Looks for a running instance and hands it this start's request.
-    // Returns true when one runs (this process then ends).
+    // Looks for a running instance (waiting a while for one that is starting)
+    // and hands it this start's request. Returns true when one runs (this
+    // process then ends).
     bool HandOverToRunningInstance();
 
     CMainFrame* Frame() const { return m_frame.get(); }
@@ -31,4 +32,6 @@ public:
 private:
     std::unique_ptr<CMainFrame> m_frame;
     bool m_oleInitialized = false;
+    // The instance mutex existed before this process asked for it.
+    bool m_mutexExisted = false;
 };

@@ -5,6 +5,7 @@
 
 namespace {
 CWinAppBase* g_app = nullptr;
+unsigned g_profileGenerations = 0;
 
 // In-memory profile used until SetRegistryKey selects the real one, so early
 // reads get their defaults and nothing is written to an unexpected key.
@@ -57,25 +58,30 @@ std::wstring ArgumentsOfCommandLine(const wchar_t* commandLine)
 }
 
 CWinAppBase::CWinAppBase(std::wstring appName)
-    : m_appName(std::move(appName)), m_profile(std::make_unique<CNullStore>())
+    : m_appName(std::move(appName)),
+      m_profile(std::make_unique<CNullStore>()),
+      // Every store gets a generation of its own, unique in the process.
+      m_profileGeneration(++g_profileGenerations),
+      m_previousApp(g_app)
 {
     g_app = this;
 }
 
 CWinAppBase::~CWinAppBase()
 {
-    if (g_app == this) g_app = nullptr;
+    if (g_app == this) g_app = m_previousApp;
 }
 
 void CWinAppBase::SetRegistryKey(const std::wstring& company)
 {
-    m_profile = std::make_unique<CRegistrySettingsStore>(HKEY_CURRENT_USER,
-                                                         L"Software\\" + company + L"\\" + m_appName);
+    SetProfileStore(std::make_unique<CRegistrySettingsStore>(HKEY_CURRENT_USER,
+                                                             L"Software\\" + company + L"\\" + m_appName));
 }
 
 void CWinAppBase::SetProfileStore(std::unique_ptr<ISettingsStore> store)
 {
     m_profile = std::move(store);
+    m_profileGeneration = ++g_profileGenerations;
 }
 
 ISettingsStore& CWinAppBase::Profile()

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/settings_store.h"
+#include "framework/settings_store.h"
 
 class CWnd;
 
@@ -37,6 +37,9 @@ public:
     // Replaces the profile store (tests use a throw-away key or memory).
     void SetProfileStore(std::unique_ptr<ISettingsStore> store);
     ISettingsStore& Profile();
+    // Changes whenever the profile store is replaced, in any application
+    // object: whatever keeps a reference to the store must drop it then.
+    unsigned ProfileGeneration() const { return m_profileGeneration; }
 
     int GetProfileInt(const wchar_t* section, const wchar_t* name, int def);
     bool WriteProfileInt(const wchar_t* section, const wchar_t* name, int value);
@@ -58,9 +61,14 @@ private:
     HINSTANCE m_instance = nullptr;
     std::wstring m_cmdLineArgs;
     std::unique_ptr<ISettingsStore> m_profile;
+    unsigned m_profileGeneration = 0;
+    // The application object this one replaced (tests run one inside another).
+    CWinAppBase* m_previousApp = nullptr;
 };
 
 // The one application object of the process (null before it is constructed).
+// A second object constructed while one exists takes over until it is
+// destroyed; the first one is then current again.
 CWinAppBase* AfxGetApp();
 // The application's title, "Umbrix" while no application object exists.
 const wchar_t* AfxAppTitle();

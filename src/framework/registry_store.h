@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/settings_store.h"
+#include "framework/settings_store.h"
 
 class CRegistrySettingsStore final : public ISettingsStore {
 public:

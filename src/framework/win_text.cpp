@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/tips_file.h"
+#include "framework/path_text.h"
 
 std::wstring GetWindowTextString(HWND hwnd)
 {

@@ -18,7 +18,6 @@
 #include "shell/umbrix_view.h"
 
 namespace {
-const wchar_t kFrameClass[] = L"UmbrixFrame";
 // Styles of the status-bar panes: message, then caps, num and scroll lock.
 const UINT kIndicators[] = {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 const int kIndicatorKeys[] = {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
@@ -31,11 +30,11 @@ bool CMainFrame::Create()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-    if (!RegisterClassOnce(kFrameClass, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) return false;
+    if (!RegisterClassOnce(kFrameClassName, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) return false;
     HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
     // No sizing border and no maximise box: the frame always fits the form,
     // which sets its size once the form exists.
-    if (!CreateEx(0, kFrameClass, kFrameCaption, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+    if (!CreateEx(0, kFrameClassName, kFrameCaption, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu)) {
         if (menu) DestroyMenu(menu);
         return false;

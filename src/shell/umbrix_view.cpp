@@ -155,11 +155,16 @@ void CUmbrixView::OnCreateDesktopShortcut()
 
 void CUmbrixView::OnAppExit()
 {
+    ExitProcedure(true);
+}
+
+void CUmbrixView::ExitProcedure(bool askAboutHotKeys)
+{
     if (!IsWindow()) return;
     ISettingsStore& profile = AfxProfile();
     const bool hotKeySet = (profile.ReadInt(kSettingsSection, L"Key", 0) & 0xFFFF) != 0 ||
                            (profile.ReadInt(kSettingsSection, L"LockKey", 0) & 0xFFFF) != 0;
-    if (hotKeySet &&
+    if (askAboutHotKeys && hotKeySet &&
         MessageBoxW(m_frame.GetSafeHwnd(),
                     L"Once you close the Application, Associated Hot Key to Umbrix or Lock and Umbrix will not "
                     L"work.\nDo you wish to continue?",
@@ -170,9 +175,10 @@ void CUmbrixView::OnAppExit()
     PostQuitMessage(0);
 }
 
-void CUmbrixView::OnEndSession(bool)
+void CUmbrixView::OnEndSession(bool ending)
 {
-    // Whether the session really ends is not examined: ending or not, the
-    // program goes through its exit procedure.
-    OnAppExit();
+    // A cancelled log-off or shut-down leaves the user working with the
+    // program. A session that ends must not wait for a question nobody may be
+    // there to answer.
+    if (ending) ExitProcedure(false);
 }

@@ -23,8 +23,10 @@ public:
     // Hides the frame without storing anything. `parkFocus`: move the focus
     // to the invisible holder first, so no field keeps it.
     void Hide(bool parkFocus);
-    // The Exit command and the end of the user's session.
+    // The Exit command: asks first when a hot key is set.
     void OnAppExit();
+    // WM_ENDSESSION: `ending` false (the end was cancelled) changes nothing;
+    // a session that ends runs the exit procedure without asking.
     void OnEndSession(bool ending);
     // The chooser and shortcut of button 1024 and command 32833.
     void OnCreateDesktopShortcut();
@@ -46,6 +48,7 @@ private:
     void LoadFormValues();
     void Save();
     void KeepAwake(bool keep);
+    void ExitProcedure(bool askAboutHotKeys);
 
     CMainFrame& m_frame;
 };

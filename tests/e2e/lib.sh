@@ -103,9 +103,27 @@ find_windows() { xdotool search --name "^$1\$" 2>/dev/null; }
 find_visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
 
 # wait_window CAPTION SECONDS: prints the ids once one exists.
-wait_window() { timeout "$2" xdotool search --sync --name "^$1\$" 2>/dev/null; }
+wait_window() { _wait_search "$2" --name "^$1\$"; }
 # wait_visible CAPTION SECONDS: prints the ids once one is shown.
-wait_visible() { timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null; }
+wait_visible() { _wait_search "$2" --onlyvisible --name "^$1\$"; }
+
+# Searches again until something is found or SECONDS pass. A window that
+# goes away in the middle of a search makes xdotool fail (BadWindow), and
+# --sync would give up with it; a failed search is simply tried again here.
+_wait_search() {
+    local deadline ids
+    deadline=$(deadline_ms "$1")
+    shift
+    while :; do
+        ids="$(xdotool search "$@" 2>/dev/null)"
+        if [ -n "$ids" ]; then
+            echo "$ids"
+            return 0
+        fi
+        past "$deadline" && return 1
+        sleep 0.05
+    done
+}
 
 # wait_hidden CAPTION SECONDS: true once no window with the caption is shown.
 wait_hidden() {

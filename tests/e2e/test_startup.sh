@@ -145,3 +145,28 @@ test_second_start_creates_no_second_frame() {
     check_eq "one frame only" 1 "$(find_windows "$E2E_CAPTION" | wc -l)"
     check "second process ended" pid_ended "$E2E_SECOND_PID"
 }
+
+# A start typed in a console names the program relatively ("Umbrix.exe 9"
+# from its folder): only what follows the name counts. Action 9 and a plain
+# start both switch the display off and leave the settings window hidden.
+test_console_start_by_relative_name() {
+    local arg ids pid
+    for arg in 9 ""; do
+        umbrix_kill_all
+        rm -f "$E2E_JOURNAL"
+        # shellcheck disable=SC2086
+        (cd "$E2E_ROOT/program" && exec wine cmd /c Umbrix.exe $arg) </dev/null >>"$E2E_LOG" 2>&1 &
+        E2E_PIDS+=("$!")
+        ids="$(wait_window "$E2E_CAPTION" 30)"
+        if [ -z "$ids" ]; then
+            e2e_fail "console start 'Umbrix.exe $arg' creates its frame"
+            continue
+        fi
+        pid="$(xdotool getwindowpid "$(echo "$ids" | head -n 1)" 2>/dev/null)"
+        [ -n "$pid" ] && E2E_PIDS+=("$pid")
+        wait_journal 3 15
+        check "console start 'Umbrix.exe $arg' switches the display off" \
+            grep -q '^SendMessageW [0-9-]* 274 61808 2$' <(journal)
+        check "console start 'Umbrix.exe $arg' keeps the frame hidden" stays_hidden "$E2E_CAPTION" 1
+    done
+}

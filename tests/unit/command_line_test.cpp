@@ -41,13 +41,25 @@ TEST(ExtractArgumentText, RemovesQuotedModulePathAndTrims)
     EXPECT_EQ(ExtractArgumentText(L"C:\\Prog\\Umbrix.exe \"-3\"", L"C:\\Prog\\Umbrix.exe"), L"-3");
 }
 
-TEST(ExtractArgumentText, PathMatchIsCaseSensitive)
+TEST(ExtractArgumentText, HowTheProgramWasNamedDoesNotMatter)
 {
-    // Started through a differently spelled path: the path stays, and the
-    // argument text no longer reads as a number.
-    const std::wstring text = ExtractArgumentText(L"\"c:\\prog\\umbrix.exe\" 9", L"C:\\Prog\\Umbrix.exe");
-    EXPECT_EQ(text, L"c:\\prog\\umbrix.exe 9");
-    EXPECT_EQ(ParseDecimal(text), 0);
+    const std::wstring module = L"C:\\Prog\\Umbrix.exe";
+    struct Case {
+        const wchar_t* commandLine;
+        const wchar_t* argumentText;
+    };
+    const Case cases[] = {
+        {L"\"c:\\prog\\umbrix.exe\" 9", L"9"},          // another letter case
+        {L"..\\Prog\\Umbrix.exe 9", L"9"},                // relative path
+        {L"C:\\PROG~1\\UMBRIX~1.EXE 1009", L"1009"},      // short name
+        {L"Umbrix", L""},                                   // plain start typed in a console
+        {L"Umbrix.exe   :settings  ", L":settings"},
+        {L"\"Umbrix.exe\"\t\"-3\"", L"-3"},
+        {L"\"C:\\Prog\\Umbrix.exe", L""},                 // unterminated quote
+        {L"", L""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ExtractArgumentText(c.commandLine, module), c.argumentText) << c.commandLine;
 }
 
 TEST(ExtractArgumentText, RemovesEveryOccurrenceOfThePath)

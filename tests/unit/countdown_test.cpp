@@ -1,4 +1,6 @@
 #include <climits>
+#include <cstdint>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -59,52 +61,68 @@ TEST(Countdown, SpeaksOnceWithTheDecreasedNumber)
     EXPECT_FALSE(c.Tick(kNoInputCheck, 0, true).speak);
 }
 
-TEST(Countdown, FirstCheckedTickOnlyRecordsTheBaseline)
+// Input is any change of the system's last-input time since the countdown
+// started watching; when the tick comes does not matter.
+TEST(Countdown, InputCancelsFromTheFirstTickOnAndWinsInTheLastSecond)
+{
+    struct Case {
+        const char* what;
+        int seconds;
+        std::uint32_t lastInputAtStart;
+        std::vector<std::uint32_t> lastInputAtTicks;  // one per tick; input changes the value
+        int cancelledAtTick;                         // 0: never
+    };
+    const Case cases[] = {
+        {"no input at all", 3, 500, {500, 500, 500}, 0},
+        {"input before the first tick", 15, 500, {900}, 1},
+        {"input between later ticks", 15, 500, {500, 500, 3100}, 3},
+        {"input in the last second", 2, 500, {500, 1700}, 2},
+        {"a tick that comes late still sees the input", 15, 500, {500, 9000}, 2},
+        {"last-input time wrapping around", 15, 0xFFFFFFF0u, {0xFFFFFFF0u, 5}, 2},
+    };
+    for (const Case& c : cases) {
+        CCountdown countdown = Opened(c.seconds, L"<XX>");
+        countdown.WatchInputFrom(c.lastInputAtStart);
+        int cancelledAt = 0;
+        for (std::size_t i = 0; i < c.lastInputAtTicks.size() && cancelledAt == 0; ++i) {
+            const int secondsBefore = countdown.m_seconds;
+            const CCountdown::TickResult r = countdown.Tick(true, c.lastInputAtTicks[i], true);
+            if (r.cancelled) {
+                cancelledAt = static_cast<int>(i) + 1;
+                EXPECT_FALSE(r.finished) << c.what;
+                EXPECT_FALSE(r.speak) << c.what << ": a cancelled countdown starts no voice alert";
+                EXPECT_EQ(countdown.m_seconds, secondsBefore) << c.what;
+            }
+        }
+        EXPECT_EQ(cancelledAt, c.cancelledAtTick) << c.what;
+    }
+}
+
+TEST(Countdown, InputIsIgnoredWhileCheckIsOffAndSwitchingOnWatchesFromThen)
 {
     CCountdown c = Opened(15, L"<XX>");
-    // Even a user who is active right now is not cancelled by the first tick.
-    EXPECT_FALSE(c.Tick(true, 0, kNoVoice).cancelled);
-    EXPECT_EQ(c.m_idleBaseline, 0u);
-    // Afterwards an idle time of 0 is input.
-    EXPECT_TRUE(c.Tick(true, 0, kNoVoice).cancelled);
+    c.WatchInputFrom(100);
+    EXPECT_FALSE(c.Tick(kNoInputCheck, 200, kNoVoice).cancelled);
+    // Switched on by a click (itself input at 300): only later input counts.
+    c.WatchInputFrom(300);
+    EXPECT_FALSE(c.Tick(true, 300, kNoVoice).cancelled);
+    EXPECT_TRUE(c.Tick(true, 301, kNoVoice).cancelled);
+
+    // Without an explicit start the first checked tick sets the baseline.
+    CCountdown d = Opened(15, L"<XX>");
+    EXPECT_FALSE(d.Tick(true, 7, kNoVoice).cancelled);
+    EXPECT_TRUE(d.Tick(true, 8, kNoVoice).cancelled);
 }
 
-TEST(Countdown, InputBetweenTicksCancels)
+TEST(Countdown, AmpersandsShowAndAreSpokenAsTheyRead)
 {
-    CCountdown c = Opened(15, L"<XX>");
-    c.Tick(true, 40, kNoVoice);
-    EXPECT_FALSE(c.Tick(true, 41, kNoVoice).cancelled);
-    EXPECT_FALSE(c.Tick(true, 42, kNoVoice).cancelled);
-    EXPECT_TRUE(c.Tick(true, 39, kNoVoice).cancelled);
-}
+    EXPECT_EQ(WithVisibleAmpersands(L"Lock WorkStation & Monitor Off"), L"Lock WorkStation && Monitor Off");
+    EXPECT_EQ(WithVisibleAmpersands(L"Hibernate && WakeUp"), L"Hibernate && WakeUp");
+    EXPECT_EQ(WithVisibleAmpersands(L"&&& &"), L"&&&& &&");
+    EXPECT_EQ(WithVisibleAmpersands(L""), L"");
 
-TEST(Countdown, InputIsIgnoredWhileCheckIsOff)
-{
-    CCountdown c = Opened(15, L"<XX>");
-    c.Tick(kNoInputCheck, 40, kNoVoice);
-    EXPECT_EQ(c.m_idleBaseline, kNoIdleBaseline);
-    // Switched on in the middle: that tick records, the next one may cancel.
-    EXPECT_FALSE(c.Tick(true, 0, kNoVoice).cancelled);
-    EXPECT_TRUE(c.Tick(true, 0, kNoVoice).cancelled);
-}
-
-TEST(Countdown, CancelledTickStillCountsDown)
-{
-    CCountdown c = Opened(5, L"<XX>");
-    c.Tick(true, 10, kNoVoice);
-    const CCountdown::TickResult r = c.Tick(true, 0, kNoVoice);
-    EXPECT_TRUE(r.cancelled);
-    EXPECT_EQ(c.m_seconds, 3);
-    EXPECT_EQ(c.m_message, L"3");
-}
-
-TEST(Countdown, InputInTheLastSecondIsOverriddenByFinishing)
-{
-    CCountdown c = Opened(2, L"<XX>");
-    c.Tick(true, 10, kNoVoice);
-    const CCountdown::TickResult r = c.Tick(true, 0, kNoVoice);
-    EXPECT_TRUE(r.cancelled);
-    EXPECT_TRUE(r.finished);
+    CCountdown c = Opened(2, L"Action Hibernate && WakeUp in <XX>");
+    EXPECT_EQ(c.Tick(kNoInputCheck, 0, true).speakText, L"Action Hibernate & WakeUp in 1");
 }
 
 TEST(Countdown, DigitsElsewhereInTheMessageCountDownToo)

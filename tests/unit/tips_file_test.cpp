@@ -56,3 +56,12 @@ TEST(TipsFileContent, EightCrLfLinesWithTheFixedTexts)
         EXPECT_EQ(line.find('\n'), std::string::npos);
     }
 }
+
+TEST(CollapseDoubleBackslashes, NetworkPathsKeepTheirLeadingPair)
+{
+    EXPECT_EQ(CollapseDoubleBackslashes(L"\\\\server\\share\\\\Umbrix.ini"), L"\\\\server\\share\\Umbrix.ini");
+    EXPECT_EQ(TipsFilePath(L"\\\\server\\data\\", L"Umbrix"), L"\\\\server\\data\\Umbrix.ini");
+    EXPECT_EQ(CollapseDoubleBackslashes(L"\\\\\\\\server\\s"), L"\\\\server\\s");
+    EXPECT_EQ(CollapseDoubleBackslashes(L"\\\\?\\C:\\\\x"), L"\\\\?\\C:\\x");
+    EXPECT_EQ(CollapseDoubleBackslashes(L"\\\\"), L"\\\\");
+}

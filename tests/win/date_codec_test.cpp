@@ -7,6 +7,7 @@
 
 #include "app/date_codec_win.h"
 #include "fakes/memory_store.h"
+#include "win/test_app.h"
 
 namespace {
 
@@ -37,6 +38,16 @@ TEST(VariantDateCodec, StoredTextThatCannotBeParsedCountsAsNotSet)
     COleTime time;
     EXPECT_EQ(settings.GetDailyOffTime(time), 0);
     EXPECT_FALSE(time.valid);
+}
+
+TEST(SettingsCache, IsBuiltAnewWhenTheProfileStoreIsReplaced)
+{
+    ResetTestProfile();
+    AppSettings().SetIdle(CAppSettings::Idle::Shutdown, IdleGroup{25, 0, 1});
+    EXPECT_EQ(AppSettings().GetIdle(CAppSettings::Idle::Shutdown).minutes, 25);
+    // A new store (here: the emptied test key) is read, not the old cache.
+    ResetTestProfile();
+    EXPECT_EQ(AppSettings().GetIdle(CAppSettings::Idle::Shutdown).minutes, 0);
 }
 
 }  // namespace

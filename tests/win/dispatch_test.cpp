@@ -298,8 +298,86 @@ TEST_F(Dispatcher, ExitWithAHotKeyAsksAndNoKeepsTheProgramRunning)
     EXPECT_FALSE(QuitWasPosted());
     EXPECT_TRUE(m_system.Requests().empty());
 
-    Answer(L"Umbrix", IDYES, [&] { SendMessageW(m_frame.GetSafeHwnd(), WM_ENDSESSION, FALSE, 0); });
-    EXPECT_TRUE(QuitWasPosted()) << "the session end runs the exit even when it is not really ending";
+}
+
+TEST_F(Dispatcher, ACancelledSessionEndKeepsRunningAndARealOneExitsWithoutAsking)
+{
+    AfxProfile().WriteInt(kSettingsSection, L"Key", 0x20041);
+    SendMessageW(m_frame.GetSafeHwnd(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(QuitWasPosted());
+    EXPECT_TRUE(m_system.Requests().empty());
+
+    // Nobody answers a question here: a question would leave the script's
+    // time limit to close it, and the session would wait for it.
+    CModalScript watch(3000);
+    bool asked = false;
+    watch.Then([&] {
+        asked = asked || FindThreadDialog(L"Umbrix") != nullptr;
+        return false;
+    });
+    watch.Start();
+    SendMessageW(m_frame.GetSafeHwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(QuitWasPosted());
+    EXPECT_EQ(m_system.Requests(), (Lines{L"SetThreadExecutionState 2147483648"}));
+}
+
+// A failure message of the monitor-off must be answerable: the block is
+// lifted before the box appears, not after it has been answered.
+TEST_F(Dispatcher, AnInputBlockIsLiftedBeforeAFailureMessageAppears)
+{
+    AfxProfile().WriteInt(kSettingsSection, L"AllowWakeUpWithMouse", 0);
+    struct Case {
+        const char* what;
+        int lock;
+        bool passwordOn;
+    };
+    for (const Case& c : {Case{"lock refused", 1, false}, Case{"password companion missing", 0, true}}) {
+        m_system.ClearRequests();
+        m_system.m_lockResult = c.lock == 1 ? 0 : 1;
+        AfxProfile().WriteInt(kSettingsSection, L"EnableSellory", c.passwordOn ? 1 : 0);
+        Lines whileShown;
+        CModalScript script;
+        script.Then([&] {
+            HWND box = FindThreadDialog(L"Umbrix");
+            if (!box) return false;
+            whileShown = m_system.Requests();
+            PostClick(box, IDOK);
+            return true;
+        });
+        script.Start();
+        MonitorOff(c.lock);
+        EXPECT_TRUE(script.Finished()) << c.what;
+        ASSERT_FALSE(whileShown.empty()) << c.what;
+        EXPECT_EQ(whileShown.back(), L"BlockInput 0") << c.what;
+        EXPECT_EQ(m_system.Requests(), whileShown) << c.what << ": nothing more after the answer";
+    }
+}
+
+// The real privilege step, not the recording: under Wine it is harmless.
+TEST(ShutdownPrivilege, IsEnabledOnTheProcessTokenAndReportedAsGranted)
+{
+    CSystemRequests real(L"");
+    ASSERT_FALSE(real.Journaling());
+    EXPECT_EQ(real.EnableShutdownPrivilege(), 0u);
+
+    HANDLE token = nullptr;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+    LUID shutdown{};
+    ASSERT_TRUE(LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &shutdown));
+    DWORD size = 0;
+    GetTokenInformation(token, TokenPrivileges, nullptr, 0, &size);
+    std::vector<unsigned char> buffer(size);
+    ASSERT_TRUE(GetTokenInformation(token, TokenPrivileges, buffer.data(), size, &size));
+    CloseHandle(token);
+    const auto* privileges = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
+    bool enabled = false;
+    for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
+        const LUID_AND_ATTRIBUTES& p = privileges->Privileges[i];
+        if (p.Luid.LowPart == shutdown.LowPart && p.Luid.HighPart == shutdown.HighPart)
+            enabled = (p.Attributes & SE_PRIVILEGE_ENABLED) != 0;
+    }
+    EXPECT_TRUE(enabled);
 }
 
 }  // namespace

@@ -55,6 +55,11 @@ public:
         m_requests.clear();
     }
 
+    void ClearSpoken()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_spoken.clear();
+    }
     std::vector<Speech> Spoken() const
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -1,6 +1,6 @@
 // A second start of the real Umbrix.exe hands its request to the running
 // instance. The running instance is played by a window of this test with the
-// frame's caption, which records what it receives.
+// frame's class and caption, which records what it receives.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -40,48 +40,102 @@ class SingleInstanceTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = FakeFrameProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"FakeUmbrixFrame";
-        RegisterClassW(&wc);
-        m_frame = CreateWindowExW(0, wc.lpszClassName, kFrameCaption, WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                                  nullptr, wc.hInstance, nullptr);
+        m_frame = CreateFakeWindow(kFrameClassName);
         ASSERT_NE(m_frame, nullptr);
         g_received.clear();
     }
-    void TearDown() override { DestroyWindow(m_frame); }
+    void TearDown() override
+    {
+        if (m_frame) DestroyWindow(m_frame);
+        UnregisterClassW(kFrameClassName, GetModuleHandleW(nullptr));
+    }
 
-    // Starts Umbrix.exe (beside this test program) with `args` and pumps our
-    // messages until it ends. False when it did not end in time.
-    static bool RunSecondStart(const std::wstring& args, const std::wstring& exeSpelling = L"")
+    // A top-level window captioned like the frame, of window class `className`,
+    // that records the private messages it receives.
+    static HWND CreateFakeWindow(const wchar_t* className)
+    {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = FakeFrameProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = className;
+        RegisterClassW(&wc);
+        return CreateWindowExW(0, className, kFrameCaption, WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                               wc.hInstance, nullptr);
+    }
+
+    // Starts Umbrix.exe with `args` (journalling, in case it acts as a first
+    // instance) without waiting for it.
+    static PROCESS_INFORMATION StartUmbrix(const std::wstring& args, const std::wstring& exeSpelling = L"")
     {
         const std::wstring exe = GetProgramFolder() + L"\\Umbrix.exe";
-        std::wstring commandLine = L"\"" + (exeSpelling.empty() ? exe : exeSpelling) + L"\"";
+        std::wstring commandLine = exeSpelling.empty() ? L"\"" + exe + L"\"" : exeSpelling;
         if (!args.empty()) commandLine += L" " + args;
-        // Should the hand-over fail, the child would act as a first instance:
-        // keep whatever it requests in a journal instead of on the machine.
         const std::wstring journal = GetProgramFolder() + L"\\single_instance_journal.txt";
         SetEnvironmentVariableW(L"UMBRIX_JOURNAL", journal.c_str());
         STARTUPINFOW si{sizeof(si)};
         PROCESS_INFORMATION pi{};
-        const BOOL started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                            nullptr, &si, &pi);
+        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            pi = PROCESS_INFORMATION{};
         SetEnvironmentVariableW(L"UMBRIX_JOURNAL", nullptr);
-        if (!started) return false;
-        g_child = pi.hProcess;
-        const DWORD deadline = GetTickCount() + 20000;
+        return pi;
+    }
+
+    // Pumps this thread's messages until `process` ends or `limitMs` pass.
+    static bool PumpUntilEnded(HANDLE process, DWORD limitMs)
+    {
+        const DWORD deadline = GetTickCount() + limitMs;
         bool ended = false;
         while (!ended && GetTickCount() < deadline) {
-            const DWORD wait = MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, 200, QS_ALLINPUT);
+            const DWORD wait = MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT);
             if (wait == WAIT_OBJECT_0) ended = true;
             MSG msg;
             while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
         }
-        if (!ended) TerminateProcess(pi.hProcess, 1);
-        g_child = nullptr;
+        return ended;
+    }
+
+    static void EndProcess(PROCESS_INFORMATION& pi)
+    {
+        if (!pi.hProcess) return;
+        TerminateProcess(pi.hProcess, 1);
+        WaitForSingleObject(pi.hProcess, 5000);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
+        pi = PROCESS_INFORMATION{};
+    }
+
+    // The real frames (class and caption) that exist now.
+    static int CountRealFrames()
+    {
+        int count = 0;
+        for (HWND w = FindWindowExW(nullptr, nullptr, kFrameClassName, kFrameCaption); w;
+             w = FindWindowExW(nullptr, w, kFrameClassName, kFrameCaption))
+            ++count;
+        return count;
+    }
+
+    // Starts Umbrix.exe (beside this test program) with `args` and pumps our
+    // messages until it ends. `exeSpelling` is how the command line names the
+    // program (default: its full path, quoted). False when it did not end in
+    // time. Should the hand-over fail, the child acts as a first instance:
+    // whatever it requests goes into a journal instead of onto the machine.
+    static bool RunSecondStart(const std::wstring& args, const std::wstring& exeSpelling = L"",
+                               DWORD pauseBeforeMs = 0, DWORD busyAfterMs = 0)
+    {
+        // Not taking messages, as an instance busy speaking a long text.
+        if (pauseBeforeMs) Sleep(pauseBeforeMs);
+        PROCESS_INFORMATION pi = StartUmbrix(args, exeSpelling);
+        if (!pi.hProcess) return false;
+        if (busyAfterMs) Sleep(busyAfterMs);
+        g_child = pi.hProcess;
+        const bool ended = PumpUntilEnded(pi.hProcess, 20000);
+        g_child = nullptr;
+        if (ended) {
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        } else {
+            EndProcess(pi);
+        }
         return ended;
     }
 
@@ -137,23 +191,79 @@ TEST_F(SingleInstanceTest, NegativeAndHugeNumbersArriveSignedAndSaturated)
     EXPECT_EQ(static_cast<int>(g_received[1].wParam), 2147483647);
 }
 
-TEST_F(SingleInstanceTest, ProgramPathSpelledDifferentlyStaysInTheArgumentTextAndGivesZero)
+TEST_F(SingleInstanceTest, HowTheProgramIsNamedDoesNotChangeTheRequest)
 {
-    // The module path is removed only where it matches exactly; a path typed
-    // in another letter case stays and the number reads as 0.
-    std::wstring upper = GetProgramFolder() + L"\\UMBRIX.EXE";
-    ASSERT_TRUE(RunSecondStart(L"9", upper));
-    ASSERT_EQ(g_received.size(), 1u);
+    // A path in another letter case, a relative path and a plain name typed
+    // in a console all hand over what the same start through the full path does.
+    ASSERT_TRUE(RunSecondStart(L"9", L"\"" + GetProgramFolder() + L"\\UMBRIX.EXE\""));
+    ASSERT_TRUE(RunSecondStart(L"9", L".\\Umbrix.exe"));
+    ASSERT_TRUE(RunSecondStart(L"", L"Umbrix"));
+    ASSERT_EQ(g_received.size(), 3u);
     EXPECT_EQ(g_received[0].message, UM_RUN_ACTION);
-    EXPECT_EQ(g_received[0].wParam, 0u);
+    EXPECT_EQ(g_received[0].wParam, 9u);
+    EXPECT_EQ(g_received[1].message, UM_RUN_ACTION);
+    EXPECT_EQ(g_received[1].wParam, 9u);
+    EXPECT_EQ(g_received[2].message, UM_MONITOR_OFF);
 }
 
-TEST_F(SingleInstanceTest, EverySecondStartResetsTheOneTimeDelay)
+TEST_F(SingleInstanceTest, ASecondStartLeavesTheOneTimeDelayOfTheRunningInstanceAlone)
 {
     CRegistrySettingsStore profile(HKEY_CURRENT_USER, L"Software\\Corvane\\Umbrix");
     ASSERT_TRUE(profile.WriteInt(L"Settings", L"EnableDurationUBX", 1));
     ASSERT_TRUE(RunSecondStart(L":silent"));
-    EXPECT_EQ(profile.ReadInt(L"Settings", L"EnableDurationUBX", -5), 0);
+    EXPECT_EQ(profile.ReadInt(L"Settings", L"EnableDurationUBX", -5), 1);
+    profile.WriteInt(L"Settings", L"EnableDurationUBX", 0);
+}
+
+TEST_F(SingleInstanceTest, ABusyInstanceGetsTheRequestOnceItTakesMessagesAgain)
+{
+    // Six seconds without taking a message before the request arrives, and
+    // two more after: longer than the system's five-second "hung" mark.
+    ASSERT_TRUE(RunSecondStart(L"12", L"", 6000, 2000));
+    ASSERT_EQ(g_received.size(), 1u);
+    EXPECT_EQ(g_received[0].message, UM_RUN_ACTION);
+    EXPECT_EQ(g_received[0].wParam, 12u);
+}
+
+// The instance is found by the frame's class and caption together, and the
+// instance mutex makes a start wait for an instance that is starting.
+TEST_F(SingleInstanceTest, OnlyTheRealFrameIsTheInstanceAndTwoStartsAtOnceMakeOne)
+{
+    // Only a foreign window carries the caption: the start becomes the instance.
+    DestroyWindow(m_frame);
+    m_frame = nullptr;
+    UnregisterClassW(kFrameClassName, GetModuleHandleW(nullptr));
+    HWND foreign = CreateFakeWindow(L"SomeOtherProgramsWindow");
+    ASSERT_NE(foreign, nullptr);
+
+    PROCESS_INFORMATION first = StartUmbrix(L":silent");
+    PROCESS_INFORMATION second = StartUmbrix(L":silent");
+    ASSERT_NE(first.hProcess, nullptr);
+    ASSERT_NE(second.hProcess, nullptr);
+    // One of the two ends after handing over; the other stays as the instance.
+    HANDLE both[] = {first.hProcess, second.hProcess};
+    DWORD ended = WAIT_TIMEOUT;
+    const DWORD deadline = GetTickCount() + 20000;
+    while (ended == WAIT_TIMEOUT && GetTickCount() < deadline) {
+        ended = MsgWaitForMultipleObjects(2, both, FALSE, 100, QS_ALLINPUT);
+        if (ended == WAIT_OBJECT_0 + 2) ended = WAIT_TIMEOUT;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    EXPECT_TRUE(ended == WAIT_OBJECT_0 || ended == WAIT_OBJECT_0 + 1) << "one start handed over and ended";
+    PROCESS_INFORMATION& instance = ended == WAIT_OBJECT_0 ? second : first;
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(instance.hProcess, 0)) << "the other one runs";
+    EXPECT_EQ(CountRealFrames(), 1);
+
+    // A further start finds that instance, not the foreign window.
+    EXPECT_TRUE(RunSecondStart(L"-1"));
+    EXPECT_TRUE(g_received.empty());
+    EXPECT_EQ(CountRealFrames(), 1);
+
+    EndProcess(first);
+    EndProcess(second);
+    DestroyWindow(foreign);
+    UnregisterClassW(L"SomeOtherProgramsWindow", GetModuleHandleW(nullptr));
 }
 
 }  // namespace

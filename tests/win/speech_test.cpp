@@ -124,7 +124,11 @@ TEST(WriteSpeechWaveFile, BindsTheFileAsMonoPcm8000Hz16BitAndKeepsItWhenTheSpeec
         return S_OK;
     }));
 
-    EXPECT_EQ(path, stream.m_path);
+    // Bound to a file of its own in the same folder, which then took the
+    // chosen name.
+    EXPECT_NE(path, stream.m_path);
+    EXPECT_EQ(0u, stream.m_path.rfind(TempFolder(), 0)) << "in the folder of the chosen name";
+    EXPECT_FALSE(FileExists(stream.m_path));
     EXPECT_EQ(SPFM_CREATE_ALWAYS, stream.m_mode);
     const GUID waveFormatEx = {0xC31ADBAE, 0x527F, 0x4FF5, {0xA2, 0x30, 0xF6, 0x2B, 0xB6, 0x1F, 0xF7, 0x0C}};
     EXPECT_TRUE(IsEqualGUID(waveFormatEx, stream.m_formatId));
@@ -142,13 +146,23 @@ TEST(WriteSpeechWaveFile, BindsTheFileAsMonoPcm8000Hz16BitAndKeepsItWhenTheSpeec
     DeleteFileW(path.c_str());
 }
 
-TEST(WriteSpeechWaveFile, DeletesTheFileWhenTheSpeechCouldNotGoIn)
+TEST(WriteSpeechWaveFile, AFailedConversionLeavesNothingNewAndAnExistingFileAsItWas)
 {
     const std::wstring path = TempFolder() + L"umbrix_fake_stream_failed.wav";
-    CFakeFileStream stream;
-    EXPECT_FALSE(WriteSpeechWaveFile(stream, path, [](ISpStream&) { return E_NOTIMPL; }));
-    EXPECT_EQ(1, stream.m_closes);
-    EXPECT_FALSE(FileExists(path));
+    for (const bool existed : {false, true}) {
+        DeleteFileW(path.c_str());
+        if (existed) std::ofstream(path.c_str()) << "keep";
+        CFakeFileStream stream;
+        EXPECT_FALSE(WriteSpeechWaveFile(stream, path, [](ISpStream&) { return E_NOTIMPL; }));
+        EXPECT_EQ(1, stream.m_closes);
+        EXPECT_FALSE(FileExists(stream.m_path)) << "the temporary file is gone";
+        EXPECT_EQ(existed, FileExists(path));
+        if (existed) {
+            const std::vector<unsigned char> bytes = ReadAll(path);
+            EXPECT_EQ("keep", std::string(bytes.begin(), bytes.end()));
+        }
+    }
+    DeleteFileW(path.c_str());
 }
 
 TEST(WriteSpeechWaveFile, LeavesAnExistingFileAloneWhenBindingFails)
@@ -164,6 +178,7 @@ TEST(WriteSpeechWaveFile, LeavesAnExistingFileAloneWhenBindingFails)
     }));
     EXPECT_FALSE(spoke);
     EXPECT_TRUE(FileExists(path));
+    EXPECT_FALSE(FileExists(stream.m_path));
     DeleteFileW(path.c_str());
 }
 

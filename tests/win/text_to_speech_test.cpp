@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -266,6 +267,60 @@ TEST_F(TextToWave, CancellingTheSaveDialogConvertsNothing)
     EXPECT_EQ(L"", Convert(L"Hi", true, L""));
     EXPECT_TRUE(m_system.WaveFiles().empty());
     EXPECT_TRUE(m_system.Executed().empty());
+}
+
+// The name is checked after ".wav" was appended: an existing clip.wav is
+// replaced only when the user says so; "No" asks for another name.
+TEST_F(TextToWave, AnExistingFileIsReplacedOnlyAfterTheUserAgrees)
+{
+    const std::wstring base = TempFolder() + L"umbrix_tts_existing";
+    const std::wstring path = base + L".wav";
+    for (const int answer : {IDNO, IDYES}) {
+        std::ofstream(path.c_str()) << "keep";
+        const size_t convertedBefore = m_system.WaveFiles().size();
+        CDlgTextToSpeech dlg;
+        std::wstring question;
+        bool askedAgain = false;
+        CModalScript script(20000);
+        script.Then([&] {
+                if (!Up(dlg)) return false;
+                CheckDlgButton(dlg.GetSafeHwnd(), IDC_TTS_PLAY_AFTER, BST_UNCHECKED);
+                PostClick(dlg.GetSafeHwnd(), IDC_TTS_TO_WAV);
+                return true;
+            })
+            .Then([&] {
+                HWND save = FindSaveDialog(dlg.GetSafeHwnd());
+                if (!save) return false;
+                ChooseFileName(save, base);
+                return true;
+            })
+            .Then([&] {
+                HWND box = FindThreadDialog(L"Umbrix", dlg.GetSafeHwnd());
+                if (!box || FindSaveDialog(dlg.GetSafeHwnd())) return false;
+                question = MessageBoxText(box);
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+                return true;
+            })
+            .Wait(300)
+            .Then([&] {
+                if (HWND save = FindSaveDialog(dlg.GetSafeHwnd())) {
+                    askedAgain = true;
+                    PostMessageW(save, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                    return false;
+                }
+                PostKey(GetDlgItem(dlg.GetSafeHwnd(), IDC_TTS_TEXT), VK_ESCAPE);
+                return true;
+            });
+        EXPECT_EQ(IDCANCEL, Run(dlg, script));
+        EXPECT_EQ(path + L" already exists.\nDo you want to replace it?", question);
+        EXPECT_EQ(answer == IDNO, askedAgain) << answer;
+        EXPECT_EQ(answer == IDYES ? 1u : 0u, m_system.WaveFiles().size() - convertedBefore) << answer;
+        std::ifstream kept(path.c_str());
+        std::string content;
+        kept >> content;
+        EXPECT_EQ("keep", content) << "the recording system writes nothing";
+    }
+    DeleteFileW(path.c_str());
 }
 
 TEST_F(TextToWave, WithTheRealSpeechApiEitherTheFileIsWrittenOrTheFailureIsReported)

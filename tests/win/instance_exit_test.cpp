@@ -1,0 +1,53 @@
+// The whole life of a running instance inside this test process: start-up as
+// the first instance, then the instance exit, with the system requests
+// recorded. Uses the program's real profile key, as a first start does.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/umbrix_app.h"
+#include "framework/app.h"
+#include "framework/registry_store.h"
+#include "shell/messages.h"
+#include "win/recording_system.h"
+
+namespace {
+
+const wchar_t kProgramKey[] = L"Software\\Corvane\\Umbrix";
+
+TEST(InstanceLife, TheRunningInstanceResetsTheDelayAndLiftsTheMonitorOffInputBlockAtExit)
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey);
+    CRegistrySettingsStore profile(HKEY_CURRENT_USER, kProgramKey);
+    profile.WriteInt(L"Settings", L"AllowWakeUpWithMouse", 0);
+    profile.WriteInt(L"Settings", L"EnableDurationUBX", 1);
+    profile.WriteInt(L"Settings", L"Ini File Updated", 1);  // no tips file written by this test
+
+    CRecordingSystem system;
+    CSystemOverride installed(system);
+    CWinAppBase* const testApp = AfxGetApp();
+    {
+        // No arguments (this object's command line is empty): the monitor
+        // goes off at once, with input blocked.
+        CUmbrixApp app;
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_NE(FindWindowW(kFrameClassName, kFrameCaption), nullptr);
+        EXPECT_EQ(profile.ReadInt(L"Settings", L"EnableDurationUBX", -1), 0);
+        const std::vector<std::wstring> started = system.Requests();
+        ASSERT_GE(started.size(), 2u);
+        EXPECT_EQ(started.back().rfind(L"SendMessageW", 0), 0u) << "the display went off";
+        EXPECT_EQ(started[started.size() - 2], L"BlockInput 1");
+
+        system.ClearRequests();
+        app.ExitInstance();
+        EXPECT_EQ(system.Requests(), std::vector<std::wstring>{L"BlockInput 0"});
+        EXPECT_EQ(FindWindowW(kFrameClassName, kFrameCaption), nullptr);
+    }
+    EXPECT_EQ(AfxGetApp(), testApp) << "the test's application object is current again";
+    RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey);
+}
+
+}  // namespace
