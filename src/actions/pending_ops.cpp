@@ -1,12 +1,11 @@
 #include "actions/pending_ops.h"
 
 // Browser windows, optical drive and theme switching come with the
-// miscellaneous system operations; hibernate-and-wake-up with its dialog and
-// wake-up timer; the volume steps with the audio endpoint code.
+// miscellaneous system operations; the volume steps with the audio endpoint
+// code.
 void CloseAllBrowserWindows(HWND, bool) {}
 void EjectOpticalDrive(HWND, bool) {}
 void SwitchToClassicTheme(HWND) {}
-void HibernateAndWakeUp(HWND, bool) {}
 void ToggleMuteVolume() {}
 void MuteVolume() {}
 void StepUpVolume() {}

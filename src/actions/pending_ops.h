@@ -8,7 +8,6 @@
 void CloseAllBrowserWindows(HWND owner, bool confirmFirst);
 void EjectOpticalDrive(HWND owner, bool confirmFirst);
 void SwitchToClassicTheme(HWND owner);
-void HibernateAndWakeUp(HWND owner, bool confirmFirst);
 void ToggleMuteVolume();
 void MuteVolume();
 void StepUpVolume();

@@ -1,8 +1,8 @@
 #pragma once
 // Every request with a real effect on the machine goes through this one
 // interface: power and session, privilege, display power, lock, input block,
-// process and document starts, keep-awake, speech. Tests and demonstrations
-// replace the effect by a journal line.
+// process and document starts, keep-awake, speech, wake-up timers. Tests and
+// demonstrations replace the effect by a journal line.
 #include <windows.h>
 
 #include <string>
@@ -36,6 +36,18 @@ public:
     virtual bool SpeakText(const std::wstring& text) = 0;
     // Speaks `text` into a new wave file at `path` (PCM, mono, 8000 Hz, 16 bit).
     virtual bool TextToWaveFile(const std::wstring& path, const std::wstring& text) = 0;
+    // A waitable timer for waking the computer (no security attributes,
+    // manual reset, no name); null when it cannot be created.
+    virtual HANDLE CreateWakeUpTimer() = 0;
+    // Sets `timer` to the absolute UTC time `dueUtc` (a FILETIME count), no
+    // period, no completion routine, with resume. True when the call succeeds
+    // and the system does not answer ERROR_NOT_SUPPORTED.
+    virtual bool SetWakeUpTimer(HANDLE timer, ULONGLONG dueUtc) = 0;
+    virtual BOOL CancelWakeUpTimer(HANDLE timer) = 0;
+    virtual void CloseWakeUpTimer(HANDLE timer) = 0;
+    // Reads the power status. A read changes nothing, so the journal passes it
+    // through to the system without a line.
+    virtual BOOL GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) = 0;
 };
 
 // The process-wide instance: the real system, or the journal when the
@@ -63,6 +75,11 @@ public:
     EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags) override;
     bool SpeakText(const std::wstring& text) override;
     bool TextToWaveFile(const std::wstring& path, const std::wstring& text) override;
+    HANDLE CreateWakeUpTimer() override;
+    bool SetWakeUpTimer(HANDLE timer, ULONGLONG dueUtc) override;
+    BOOL CancelWakeUpTimer(HANDLE timer) override;
+    void CloseWakeUpTimer(HANDLE timer) override;
+    BOOL GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override;
 
     bool Journaling() const { return !m_journalPath.empty(); }
 

@@ -11,6 +11,7 @@
 #include "framework/win_text.h"
 #include "resources/resource.h"
 #include "schedule/battery_alert.h"
+#include "schedule/hibernate_wake_win.h"
 #include "shell/messages.h"
 #include "shell/umbrix_view.h"
 

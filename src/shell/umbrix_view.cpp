@@ -10,6 +10,9 @@
 #include "app/settings_store.h"
 #include "framework/app.h"
 #include "resources/resource.h"
+#include "schedule/dlg_battery_alert.h"
+#include "schedule/dlg_cursor_tracer.h"
+#include "schedule/dlg_daily.h"
 #include "shell/launchers.h"
 #include "shell/main_frame.h"
 
@@ -134,6 +137,9 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     case ID_CLOSE_IE_WINDOWS: CloseAllBrowserWindows(m_frame.GetSafeHwnd(), m_frame.m_confirmFirst); return true;
     case ID_KEYBOARD_SHORTCUTS: StartKeyboardShortcutCompanion(false); return true;
     case ID_VISIT_WEBSITE: OpenWebPage(kProductWebsite, SW_SHOW); return true;
+    case ID_UMBRIX_DAILY: OnDailySchedule(self); return true;
+    case ID_SCREEN_CORNER: OnScreenCorner(self); return true;
+    case ID_BATTERY_ALERT: OnBatteryAlert(self); return true;
     default: return false;
     }
 }

@@ -34,6 +34,12 @@ public:
     // What the privilege step and LockWorkStation report.
     DWORD m_privilegeError = 0;
     int m_lockResult = 1;
+    // What the wake-up timer calls report; the handle is never used.
+    bool m_createTimerResult = true;
+    bool m_setTimerResult = true;
+    // What GetSystemPowerStatus reports (default: mains power, no battery).
+    BOOL m_powerStatusResult = TRUE;
+    SYSTEM_POWER_STATUS m_powerStatus{1, 128, 255, 0, static_cast<DWORD>(-1), static_cast<DWORD>(-1)};
 
     // Every request, in order, in the journal's one-line form.
     std::vector<std::wstring> Requests() const
@@ -138,6 +144,35 @@ public:
         return m_waveResult;
     }
 
+    HANDLE CreateWakeUpTimer() override
+    {
+        Log(CJournalLine(L"CreateWaitableTimerW"));
+        return m_createTimerResult ? reinterpret_cast<HANDLE>(&m_timerToken) : nullptr;
+    }
+    bool SetWakeUpTimer(HANDLE timer, ULONGLONG dueUtc) override
+    {
+        Log(CJournalLine(L"SetWaitableTimer").Num(static_cast<long long>(dueUtc)).Num(0).Num(1));
+        return timer && m_setTimerResult;
+    }
+    BOOL CancelWakeUpTimer(HANDLE) override
+    {
+        Log(CJournalLine(L"CancelWaitableTimer"));
+        return TRUE;
+    }
+    void CloseWakeUpTimer(HANDLE) override { Log(CJournalLine(L"CloseHandle")); }
+    BOOL GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_powerReads;
+        if (m_powerStatusResult) status = m_powerStatus;
+        return m_powerStatusResult;
+    }
+    int PowerReads() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_powerReads;
+    }
+
 private:
     void Log(const CJournalLine& line)
     {
@@ -150,6 +185,8 @@ private:
     std::vector<Speech> m_spoken;
     std::vector<WaveFile> m_waveFiles;
     std::vector<Execute> m_executed;
+    int m_powerReads = 0;
+    char m_timerToken = 0;
 };
 
 class CSystemOverride {
