@@ -76,42 +76,27 @@ TEST(DailyTrigger, FiresAtTheFirstTickUpToAFewSecondsLate)
     }
 }
 
-TEST(DailyTrigger, FiresOncePerDay)
+// Each row is one tick of the same trigger, in order.
+TEST(DailyTrigger, FiresOncePerOccurrence)
 {
+    const struct {
+        const char* what;
+        double now, at;
+        bool due;
+    } ticks[] = {
+        {"a second early", At(22, 29, 59), At(22, 30, 0, kDay - 3), false},
+        {"on the second", At(22, 30, 0), At(22, 30, 0, kDay - 3), true},
+        {"same second again (repeated hour)", At(22, 30, 0), At(22, 30, 0, kDay - 3), false},
+        {"later ticks that day", At(22, 30, 4), At(22, 30, 0, kDay - 3), false},
+        {"next evening, a late tick", At(22, 30, 2, kDay + 1), At(22, 30, 0, kDay - 3), true},
+        {"next evening, next tick", At(22, 30, 3, kDay + 1), At(22, 30, 0, kDay - 3), false},
+        {"a newly saved time that day", At(23, 0, 1, kDay + 1), At(23, 0, 0), true},
+        {"late tick after midnight", At(0, 0, 1, kDay + 3), At(23, 59, 58), true},
+        {"its next tick", At(0, 0, 2, kDay + 3), At(23, 59, 58), false},
+        {"that evening", At(23, 59, 58, kDay + 3), At(23, 59, 58), true},
+    };
     CDailyTrigger trigger;
-    const double stored = At(22, 30, 0, kDay - 3);
-    EXPECT_FALSE(trigger.Due(At(22, 29, 59), stored));
-    EXPECT_TRUE(trigger.Due(At(22, 30, 0), stored));
-    for (int s = 1; s <= kDailyLateToleranceSeconds + 2; ++s)
-        EXPECT_FALSE(trigger.Due(At(22, 30, s), stored)) << s;
-    EXPECT_TRUE(trigger.Due(At(22, 30, 2, kDay + 1), stored));  // next evening, a late tick
-    EXPECT_FALSE(trigger.Due(At(22, 30, 3, kDay + 1), stored));
-}
-
-TEST(DailyTrigger, RepeatedHourAtTheEndOfDaylightSavingFiresOnce)
-{
-    // The wall clock runs 02:00 to 02:59:59 twice; the stored 02:30 comes twice.
-    CDailyTrigger trigger;
-    const double stored = At(2, 30, 0, kDay - 100);
-    EXPECT_TRUE(trigger.Due(At(2, 30, 0), stored));
-    EXPECT_FALSE(trigger.Due(At(2, 30, 0), stored));
-    EXPECT_FALSE(trigger.Due(At(2, 30, 1), stored));
-}
-
-TEST(DailyTrigger, ANewTimeCanFireLaterTheSameDay)
-{
-    CDailyTrigger trigger;
-    EXPECT_TRUE(trigger.Due(At(10, 0, 0), At(10, 0, 0)));
-    EXPECT_TRUE(trigger.Due(At(11, 0, 1), At(11, 0, 0)));
-}
-
-TEST(DailyTrigger, LateTickAfterMidnightBelongsToTheDayBefore)
-{
-    CDailyTrigger trigger;
-    const double stored = At(23, 59, 58);
-    EXPECT_TRUE(trigger.Due(At(0, 0, 1, kDay + 1), stored));  // 3 s late, after midnight
-    EXPECT_FALSE(trigger.Due(At(0, 0, 2, kDay + 1), stored));
-    EXPECT_TRUE(trigger.Due(At(23, 59, 58, kDay + 1), stored));
+    for (const auto& t : ticks) EXPECT_EQ(trigger.Due(t.now, t.at), t.due) << t.what;
 }
 
 class FixedCodec : public IDateTextCodec {

@@ -98,14 +98,6 @@ TEST_F(DailySchedule, LocksFirstWhenAskedAndStaysQuietWhenDisabled)
     EXPECT_EQ(Check(At(7, 0, 0, kDay + 1)), Lines{});
 }
 
-TEST_F(DailySchedule, UnreadableStoredTimeNeverFires)
-{
-    Profile().WriteInt(kSettingsSection, L"Turn Off Daily", 1);
-    Profile().WriteString(kSettingsSection, L"Turn Off Daily Time", L"half past ten");
-    EXPECT_EQ(Check(At(22, 30, 0)), Lines{});
-    EXPECT_EQ(Check(At(0, 0, 0)), Lines{});
-}
-
 TEST_F(DailySchedule, ConfirmationDecidesAndIsNotOpenedTwice)
 {
     Profile().WriteInt(kSettingsSection, L"Turn Off Daily Confirmation", 1);

@@ -177,28 +177,6 @@ TEST_F(ScheduleDialogs, CursorTracerAsksForCornerThenActionAndStores)
     EXPECT_EQ(Profile().ReadInt(kSettingsSection, L"CursorLocationForAction", -9), 3);
 }
 
-TEST_F(ScheduleDialogs, CursorTracerSelectsAStoredTextInOtherCase)
-{
-    Profile().WriteString(kSettingsSection, L"Action at Screen Corner", L"LOCK WORKSTATION AND UMBRIX");
-    Profile().WriteInt(kSettingsSection, L"CursorLocationForAction", 1);
-    CDlgCursorTracer dlg;
-    LRESULT selected = -5;
-    int checked = 0;
-    CModalScript script;
-    script.Then([&] {
-        HWND h = FindThreadDialog(L"Umbrix - To Do When Cursor Reaches Corner");
-        if (!h) return false;
-        selected = SendMessageW(GetDlgItem(h, IDC_CORNER_ACTION), CB_GETCURSEL, 0, 0);
-        checked = IsDlgButtonChecked(h, IDC_CORNER_TOP_RIGHT);
-        PostClick(h, IDCANCEL);
-        return true;
-    });
-    script.Start();
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(selected, 1);
-    EXPECT_EQ(checked, BST_CHECKED);
-}
-
 class HibernateAndWakeUpTest : public ScheduleDialogs {
 protected:
     // Fills the "A&fter" fields and presses OK.
