@@ -321,6 +321,18 @@ TEST_F(HibernateAndWakeUpTest, TooLittleTimeLeftCancelsWithoutHibernating)
                           L"CancelWaitableTimer", L"CloseHandle"}));
 }
 
+TEST_F(HibernateAndWakeUpTest, AtConvertsTheLocalTimeToTheSameInstant)
+{
+    SYSTEMTIME local{};
+    GetLocalTime(&local);
+    local.wMilliseconds = 0;
+    ULONGLONG due = 0;
+    ASSERT_TRUE(LocalTimeToDueTime(local, due));
+    const long long drift = NowUtcCount() - static_cast<long long>(due);
+    EXPECT_GE(drift, 0);
+    EXPECT_LT(drift, 3LL * 10000000LL);
+}
+
 TEST_F(ScheduleDialogs, BatteryAlertDialogStoresTheSwitchAndTheText)
 {
     const wchar_t caption[] = L"Umbrix - Define Battery Power Alert";
