@@ -5,10 +5,13 @@
 # FILETIME count (100 ns since 1601) to Unix seconds.
 filetime_to_unix() { echo $(($1 / 10000000 - 11644473600)); }
 
-# The per-second checks need the settings view's 1-second tick.
+# The per-second checks need the settings view's 1-second tick: some source
+# outside their own files must call both.
 schedule_tick_present() {
-    grep -q CheckDailySchedule "$E2E_REPO/src/shell/umbrix_view.cpp" &&
-        grep -q CheckScreenCorner "$E2E_REPO/src/shell/umbrix_view.cpp"
+    local callers
+    callers="$(grep -rl --include='*.cpp' -e 'CheckDailySchedule(' -e 'CheckScreenCorner(' "$E2E_REPO/src" |
+        grep -v -e '/daily_schedule_win.cpp$' -e '/screen_corner_win.cpp$')"
+    [ -n "$callers" ] && grep -q 'CheckDailySchedule(' $callers && grep -q 'CheckScreenCorner(' $callers
 }
 
 # open_from_file_menu KEY CAPTION: opens the dialog with that access key of
