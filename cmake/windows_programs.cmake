@@ -31,7 +31,6 @@ set(UMBRIX_WIN_SOURCES
     src/app/tips_file_win.cpp
     src/actions/system_requests_win.cpp
     src/actions/power_ops_win.cpp
-    src/actions/pending_ops.cpp
     src/actions/system_ops_win.cpp
     src/actions/volume_changer_win.cpp
     src/actions/volume_win.cpp
@@ -44,6 +43,13 @@ set(UMBRIX_WIN_SOURCES
     src/schedule/battery_alert.cpp
     src/schedule/daily_schedule_win.cpp
     src/schedule/screen_corner_win.cpp
+    src/schedule/local_time_win.cpp
+    src/schedule/dlg_daily.cpp
+    src/schedule/dlg_cursor_tracer.cpp
+    src/schedule/battery_win.cpp
+    src/schedule/dlg_battery_alert.cpp
+    src/schedule/dlg_hibernate_resume.cpp
+    src/schedule/hibernate_wake_win.cpp
     src/shell/main_frame.cpp
     src/shell/umbrix_view.cpp
     src/shell/launchers_win.cpp

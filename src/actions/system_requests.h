@@ -2,9 +2,9 @@
 // Every request with a real effect on the machine goes through this one
 // interface: power and session, privilege, display power, lock, input block,
 // process and document starts, keep-awake, speech, window closing, media
-// control, proxy and dial-up settings, the desktop scheme, volume. The reads
-// that belong to them come through it too, so a fake can answer them. Tests and demonstrations
-// replace the effect by a journal line.
+// control, proxy and dial-up settings, the desktop scheme, volume, wake-up
+// timers. The reads that belong to them come through it too, so a fake can
+// answer them. Tests and demonstrations replace the effect by a journal line.
 #include <windows.h>
 
 #include <string>
@@ -62,6 +62,18 @@ public:
     virtual HRESULT GetMasterMute(bool& muted) = 0;
     virtual HRESULT SetMasterMute(bool mute) = 0;
     virtual HRESULT StepMasterVolume(bool up) = 0;
+    // A waitable timer for waking the computer (no security attributes,
+    // manual reset, no name); null when it cannot be created.
+    virtual HANDLE CreateWakeUpTimer() = 0;
+    // Sets `timer` to the absolute UTC time `dueUtc` (a FILETIME count), no
+    // period, no completion routine, with resume. True when the call succeeds
+    // and the system does not answer ERROR_NOT_SUPPORTED.
+    virtual bool SetWakeUpTimer(HANDLE timer, ULONGLONG dueUtc) = 0;
+    virtual BOOL CancelWakeUpTimer(HANDLE timer) = 0;
+    virtual void CloseWakeUpTimer(HANDLE timer) = 0;
+    // Reads the power status. A read changes nothing, so the journal passes it
+    // through to the system without a line.
+    virtual BOOL GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) = 0;
 };
 
 // The process-wide instance: the real system, or the journal when the
@@ -105,6 +117,11 @@ public:
     HRESULT GetMasterMute(bool& muted) override;
     HRESULT SetMasterMute(bool mute) override;
     HRESULT StepMasterVolume(bool up) override;
+    HANDLE CreateWakeUpTimer() override;
+    bool SetWakeUpTimer(HANDLE timer, ULONGLONG dueUtc) override;
+    BOOL CancelWakeUpTimer(HANDLE timer) override;
+    void CloseWakeUpTimer(HANDLE timer) override;
+    BOOL GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override;
 
     bool Journaling() const { return !m_journalPath.empty(); }
 

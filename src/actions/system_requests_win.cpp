@@ -430,3 +430,56 @@ HRESULT CSystemRequests::StepMasterVolume(bool up)
     CVolumeChangerVista volume;
     return up ? volume.StepVolumeUp() : volume.StepVolumeDown();
 }
+
+namespace {
+// What CreateWakeUpTimer hands out while journalling: never given to the
+// system, only compared and passed back.
+char g_journalTimer;
+}  // namespace
+
+HANDLE CSystemRequests::CreateWakeUpTimer()
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"CreateWaitableTimerW").Str());
+        return &g_journalTimer;
+    }
+    return CreateWaitableTimerW(nullptr, TRUE, nullptr);
+}
+
+bool CSystemRequests::SetWakeUpTimer(HANDLE timer, ULONGLONG dueUtc)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"SetWaitableTimer").Num(static_cast<long long>(dueUtc)).Num(0).Num(1).Str());
+        return true;
+    }
+    LARGE_INTEGER due;
+    due.QuadPart = static_cast<LONGLONG>(dueUtc);
+    SetLastError(ERROR_SUCCESS);
+    const BOOL set = SetWaitableTimer(timer, &due, 0, nullptr, nullptr, TRUE);
+    // A system without resume support still sets the timer but says so
+    // through the last-error value.
+    return set && GetLastError() != ERROR_NOT_SUPPORTED;
+}
+
+BOOL CSystemRequests::CancelWakeUpTimer(HANDLE timer)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"CancelWaitableTimer").Str());
+        return TRUE;
+    }
+    return CancelWaitableTimer(timer);
+}
+
+void CSystemRequests::CloseWakeUpTimer(HANDLE timer)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"CloseHandle").Str());
+        return;
+    }
+    CloseHandle(timer);
+}
+
+BOOL CSystemRequests::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status)
+{
+    return ::GetSystemPowerStatus(&status);
+}

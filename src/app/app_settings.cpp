@@ -175,3 +175,8 @@ std::wstring ReadLowPowerText(ISettingsStore& store)
 {
     return store.ReadString(kSettingsSection, L"LowPowerText", kDefaultLowPowerText);
 }
+
+void WriteLowPowerText(ISettingsStore& store, const std::wstring& text)
+{
+    store.WriteString(kSettingsSection, L"LowPowerText", text);
+}

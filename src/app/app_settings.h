@@ -79,3 +79,4 @@ void WriteAlertTextIdle(ISettingsStore& store, const std::wstring& text);
 std::wstring ReadAlertTextScr(ISettingsStore& store);
 void WriteAlertTextScr(ISettingsStore& store, const std::wstring& text);
 std::wstring ReadLowPowerText(ISettingsStore& store);
+void WriteLowPowerText(ISettingsStore& store, const std::wstring& text);

@@ -66,6 +66,48 @@
 #define ID_LAUNCH_DORVELL               32838
 #define ID_WEB_PROGRAM_LIST             32844
 #define ID_WEB_BUNDLE_OFFER             32845
+// Hibernate and wake-up (dialog 319)
+#define IDD_HIBERNATE_RESUME            319
+#define IDC_RESUME_AT                   1006
+#define IDC_RESUME_HOURS_LABEL          1011
+#define IDC_RESUME_MINUTES_LABEL        1012
+#define IDC_RESUME_DATE_LABEL           1013
+#define IDC_RESUME_AFTER                1057
+#define IDC_RESUME_HOURS                1058
+#define IDC_RESUME_MINUTES              1059
+#define IDC_RESUME_MINUTES_SPIN         1060
+#define IDC_RESUME_HOURS_SPIN           1061
+#define IDC_RESUME_DATE                 1062
+#define IDC_RESUME_TIME                 1063
+#define IDC_RESUME_POWER_NOTE           1064
+
+// Screen-corner action (dialog 320)
+#define IDD_CURSOR_TRACER               320
+#define IDC_CORNER_POSITION             1026
+#define IDC_CORNER_ENABLED              1027
+#define IDC_CORNER_ACTION               1028
+#define IDC_CORNER_THEN_LABEL           1029
+#define IDC_CORNER_TOP_LEFT             1041
+#define IDC_CORNER_TOP_RIGHT            1042
+#define IDC_CORNER_BOTTOM_LEFT          1043
+#define IDC_CORNER_BOTTOM_RIGHT         1044
+
+// Battery power alert (dialog 321)
+#define IDD_BATTERY_ALERT               321
+#define IDC_BATTERY_ALERT_ENABLED       1011
+#define IDC_BATTERY_DEFINE_TEXT         1012
+#define IDC_BATTERY_STATUS              1014
+#define IDC_BATTERY_CHARGE              1019
+#define IDC_BATTERY_CHARGE_LABEL        1020
+
+// Daily schedule (dialog 329)
+#define IDD_DAILY                       329
+#define IDC_DAILY_OFF_ENABLED           1021
+#define IDC_DAILY_OFF_TIME              1022
+#define IDC_DAILY_ON_ENABLED            1023
+#define IDC_DAILY_ON_TIME               1024
+#define IDC_DAILY_CONFIRMATION          1025
+#define IDC_DAILY_LOCK                  1026
 
 // Commands (frame menu 128, tray menus)
 #define ID_APP_EXIT_UMBRIX              32772
@@ -83,10 +125,13 @@
 #define ID_CLOSE_IE_WINDOWS             32791
 #define ID_TOGGLE_PROXY                 32792
 #define ID_HANGUP_MODEM                 32793
+#define ID_SCREEN_CORNER                32794
 #define ID_KEYBOARD_SHORTCUTS           32799
 #define ID_POWER_SUSPEND                32812
 #define ID_VISIT_WEBSITE                32816
 #define ID_TEXT_TO_SPEECH               32828
+#define ID_UMBRIX_DAILY                 32835
+#define ID_BATTERY_ALERT                32839
 #define ID_VIEW_STATUS_BAR              59393
 
 // Frame status bar

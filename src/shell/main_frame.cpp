@@ -6,7 +6,6 @@
 #include "actions/confirm_action.h"
 #include "actions/display_ops.h"
 #include "actions/dlg_text_to_speech.h"
-#include "actions/pending_ops.h"
 #include "actions/power_ops.h"
 #include "actions/system_ops.h"
 #include "actions/volume_win.h"
@@ -14,6 +13,7 @@
 #include "resources/resource.h"
 #include "schedule/battery_alert.h"
 #include "shell/launcher_commands.h"
+#include "schedule/hibernate_wake_win.h"
 #include "shell/messages.h"
 #include "shell/umbrix_view.h"
 

@@ -11,6 +11,9 @@
 #include "framework/app.h"
 #include "resources/resource.h"
 #include "shell/launcher_commands.h"
+#include "schedule/dlg_battery_alert.h"
+#include "schedule/dlg_cursor_tracer.h"
+#include "schedule/dlg_daily.h"
 #include "shell/launchers.h"
 #include "shell/main_frame.h"
 #include "shell/shortcut_file_win.h"
@@ -135,6 +138,9 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     case ID_POWER_BRUTE_LOGOFF: ExitWindowsOperation(self, kEwxLogOff | kEwxForce); return true;
     case ID_CLOSE_IE_WINDOWS: CloseAllBrowserWindows(m_frame.GetSafeHwnd(), m_frame.m_confirmFirst); return true;
     case ID_CREATE_DESKTOP_SHORTCUT: OnCreateDesktopShortcut(); return true;
+    case ID_UMBRIX_DAILY: OnDailySchedule(self); return true;
+    case ID_SCREEN_CORNER: OnScreenCorner(self); return true;
+    case ID_BATTERY_ALERT: OnBatteryAlert(self); return true;
     default: return StartLauncher(id, LauncherHandler::View, self);
     }
 }

@@ -42,6 +42,12 @@ public:
     int m_statusChecksUntilGone = 0;
     // The simulated master volume.
     bool m_muted = false;
+    // What the wake-up timer calls report; the handle is never used.
+    bool m_createTimerResult = true;
+    bool m_setTimerResult = true;
+    // What GetSystemPowerStatus reports (default: mains power, no battery).
+    BOOL m_powerStatusResult = TRUE;
+    SYSTEM_POWER_STATUS m_powerStatus{1, 128, 255, 0, static_cast<DWORD>(-1), static_cast<DWORD>(-1)};
 
     // Every request, in order, in the journal's one-line form.
     std::vector<std::wstring> Requests() const
@@ -238,6 +244,34 @@ public:
         Log(CJournalLine(up ? L"VolumeStepUp" : L"VolumeStepDown"));
         return S_OK;
     }
+    HANDLE CreateWakeUpTimer() override
+    {
+        Log(CJournalLine(L"CreateWaitableTimerW"));
+        return m_createTimerResult ? reinterpret_cast<HANDLE>(&m_timerToken) : nullptr;
+    }
+    bool SetWakeUpTimer(HANDLE timer, ULONGLONG dueUtc) override
+    {
+        Log(CJournalLine(L"SetWaitableTimer").Num(static_cast<long long>(dueUtc)).Num(0).Num(1));
+        return timer && m_setTimerResult;
+    }
+    BOOL CancelWakeUpTimer(HANDLE) override
+    {
+        Log(CJournalLine(L"CancelWaitableTimer"));
+        return TRUE;
+    }
+    void CloseWakeUpTimer(HANDLE) override { Log(CJournalLine(L"CloseHandle")); }
+    BOOL GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_powerReads;
+        if (m_powerStatusResult) status = m_powerStatus;
+        return m_powerStatusResult;
+    }
+    int PowerReads() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_powerReads;
+    }
 
 private:
     void Log(const CJournalLine& line)
@@ -253,6 +287,8 @@ private:
     std::vector<Execute> m_executed;
     INT_PTR m_hungUp = 0;
     int m_statusChecks = 0;
+    int m_powerReads = 0;
+    char m_timerToken = 0;
 };
 
 class CSystemOverride {
