@@ -44,6 +44,16 @@ set(UMBRIX_WIN_SOURCES
     src/shell/launchers_win.cpp
     src/shell/hot_keys_win.cpp
     src/dialogs/startup_windows.cpp
+    src/dialogs/dlg_screen_saver.cpp
+    src/dialogs/tip_dlg.cpp
+    src/dialogs/app_look_win.cpp
+    src/dialogs/dlg_select_gui.cpp
+    src/dialogs/dlg_welcome.cpp
+    src/dialogs/explorer1.cpp
+    src/dialogs/dlg_help_videos.cpp
+    src/dialogs/about_dlg.cpp
+    src/shell/main_frame_secondary.cpp
+    src/actions/web_pages_win.cpp
 )
 
 add_library(umbrix_win STATIC ${UMBRIX_WIN_SOURCES})
@@ -89,4 +99,15 @@ if(WIN_TEST_SOURCES AND UMBRIX_GTEST)
     # The tests start Umbrix.exe as a second process; keep it beside them.
     add_dependencies(win_tests Umbrix)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
+endif()
+
+# Helpers of the tests: a stand-in screen saver and a menu-command sender.
+add_executable(fake_saver WIN32 tests/helpers/fake_saver.cpp)
+add_executable(post_command tests/helpers/post_command.cpp)
+if(MINGW)
+    target_link_options(fake_saver PRIVATE -municode -mwindows)
+    target_link_options(post_command PRIVATE -municode)
+endif()
+if(TARGET win_tests)
+    add_dependencies(win_tests fake_saver)
 endif()

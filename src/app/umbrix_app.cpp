@@ -81,7 +81,9 @@ bool CUmbrixApp::InitInstance()
 
     if (HandOverToRunningInstance()) return false;
 
-    m_frame = std::make_unique<CMainFrame>();
+    m_appLook = -1;
+    m_frame = std::make_unique<CMainFrame>(&m_appLook);
+    m_frame->m_tipsFilePath = GetTipsFilePath();
     if (!m_frame->Create()) {
         MessageBoxW(nullptr, L"Failed to create empty document.", L"Umbrix", MB_ICONERROR);
         m_frame.reset();
@@ -108,7 +110,7 @@ bool CUmbrixApp::InitInstance()
     }
 
     SeedTipsFile(profile);
-    ShowTipOfDayAtStartup(profile);
+    ShowTipOfDayAtStartup(profile, GetTipsFilePath());
     return true;
 }
 

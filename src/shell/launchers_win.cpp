@@ -10,8 +10,3 @@ void StartKeyboardShortcutCompanion(bool atStartup)
     System().ShellExecuteFile(L"open", CompanionPath(L"Tarnwick.exe"),
                           atStartup ? L":LaunchedFromUBXCheck" : L":LaunchedFromUBX", SW_SHOW);
 }
-
-void OpenWebPage(const std::wstring& address, int show)
-{
-    System().ShellExecuteFile(L"Open", address, L"", show);
-}

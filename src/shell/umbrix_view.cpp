@@ -8,6 +8,7 @@
 #include "actions/power_ops.h"
 #include "actions/system_requests.h"
 #include "app/settings_store.h"
+#include "dialogs/dlg_screen_saver.h"
 #include "framework/app.h"
 #include "resources/resource.h"
 #include "shell/launchers.h"
@@ -134,6 +135,11 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     case ID_CLOSE_IE_WINDOWS: CloseAllBrowserWindows(m_frame.GetSafeHwnd(), m_frame.m_confirmFirst); return true;
     case ID_KEYBOARD_SHORTCUTS: StartKeyboardShortcutCompanion(false); return true;
     case ID_VISIT_WEBSITE: OpenWebPage(kProductWebsite, SW_SHOW); return true;
+    case ID_CHANGE_SCREEN_SAVER: {
+        CDlgScreenSaver chooser;
+        chooser.DoModal();
+        return true;
+    }
     default: return false;
     }
 }
