@@ -17,7 +17,6 @@
 #include "dialogs/dlg_screen_saver.h"
 #include "dialogs/dlg_select_gui.h"
 #include "dialogs/dlg_welcome.h"
-#include "dialogs/startup_windows.h"
 #include "dialogs/tip_dlg.h"
 #include "framework/app.h"
 #include "framework/win_text.h"
@@ -319,25 +318,6 @@ TEST_F(TipOfDay, CloseBoxStoresNothingAndAMissingFileCannotStep)
     EXPECT_EQ(-1, AfxProfile().ReadInt(L"Tip", L"FilePos", -1));
 }
 
-TEST_F(TipOfDay, StartUpShowsTheWindowOnlyWhenAskedButAlwaysMovesOn)
-{
-    ShowTipOfDayAtStartup(AfxProfile(), m_path);  // not asked: nothing shows, one tip read
-    AfxProfile().WriteInt(L"Tip", L"StartUp", 0);
-    std::wstring tip;
-    CModalScript script;
-    script.Then([&] {
-        HWND box = FindThreadDialog(L"Tip of the Day");
-        if (!box) return false;
-        tip = ControlText(box, IDC_TIP_STRING);
-        PostClick(box, IDOK);
-        return true;
-    });
-    script.Start();
-    ShowTipOfDayAtStartup(AfxProfile(), m_path);
-    EXPECT_FALSE(script.TimedOut());
-    EXPECT_EQ(L"Second tip", tip);
-}
-
 // ---------------------------------------------------------------------------
 // Looks
 
@@ -496,25 +476,6 @@ TEST(HelpVideos, WithoutTheBrowserALinkFollowsTheResizableWindow)
     EXPECT_NE(before.top, after.top) << "the link stays centred";
     ASSERT_EQ(1u, system.Executed().size());
     EXPECT_EQ(L"https://www.corvane.example/umbrix/videos/", system.Executed()[0].file);
-}
-
-TEST(HelpVideos, ShownAtTheFirstStartOnly)
-{
-    ResetTestProfile();
-    int shown = 0;
-    CModalScript script(20000);
-    script.Then([&] {
-        HWND box = FindThreadDialog(L"Few Help Video Tutorials for Umbrix  From Settings - > Help - > Help Videos");
-        if (!box) return false;
-        ++shown;
-        PostMessageW(box, WM_CLOSE, 0, 0);
-        return true;
-    });
-    script.Start();
-    ShowHelpVideosOnFirstStart(AfxProfile());
-    ShowHelpVideosOnFirstStart(AfxProfile());
-    EXPECT_EQ(1, shown);
-    EXPECT_EQ(1, AfxProfile().ReadInt(kWorkspaceSection, L"Help Videos Shown", 0));
 }
 
 TEST(AboutBox, LinksOpenTheWebSiteAndTheSupportMail)
