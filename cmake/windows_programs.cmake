@@ -57,6 +57,16 @@ set(UMBRIX_WIN_SOURCES
     src/shell/dlg_select_function.cpp
     src/shell/shortcut_file_win.cpp
     src/dialogs/startup_windows.cpp
+    src/dialogs/dlg_screen_saver.cpp
+    src/dialogs/tip_dlg.cpp
+    src/dialogs/app_look_win.cpp
+    src/dialogs/dlg_select_gui.cpp
+    src/dialogs/dlg_welcome.cpp
+    src/dialogs/explorer1.cpp
+    src/dialogs/dlg_help_videos.cpp
+    src/dialogs/about_dlg.cpp
+    src/shell/main_frame_secondary.cpp
+    src/actions/web_pages_win.cpp
 )
 
 add_library(umbrix_win STATIC ${UMBRIX_WIN_SOURCES})
@@ -128,4 +138,13 @@ add_executable(post_command tests/e2e/tools/post_command.cpp)
 target_link_libraries(post_command PRIVATE user32)
 if(MINGW)
     target_link_options(post_command PRIVATE -municode)
+endif()
+
+# Helper of the tests: a stand-in screen saver.
+add_executable(fake_saver WIN32 tests/helpers/fake_saver.cpp)
+if(MINGW)
+    target_link_options(fake_saver PRIVATE -municode -mwindows)
+endif()
+if(TARGET win_tests)
+    add_dependencies(win_tests fake_saver)
 endif()

@@ -32,6 +32,12 @@ public:
     virtual INT_PTR ShellExecuteFile(const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
                                  int show) = 0;
     virtual EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags) = 0;
+    // CreateProcessW with `commandLine`, no inherited handles, no creation
+    // flags, this process's environment and current directory. On success
+    // `info` holds the new process; the caller closes both its handles.
+    // False (and `info` zeroed) when nothing was started.
+    virtual bool StartProcess(const std::wstring& commandLine, PROCESS_INFORMATION& info) = 0;
+    virtual BOOL TerminateProcess(HANDLE process, UINT exitCode) = 0;
     // Speaks `text` synchronously with the default voice (callable on any
     // thread; initialises the component library itself). False when the
     // library or the voice is unavailable.
@@ -99,6 +105,8 @@ public:
     INT_PTR ShellExecuteFile(const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
                          int show) override;
     EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags) override;
+    bool StartProcess(const std::wstring& commandLine, PROCESS_INFORMATION& info) override;
+    BOOL TerminateProcess(HANDLE process, UINT exitCode) override;
     bool SpeakText(const std::wstring& text) override;
     bool TextToWaveFile(const std::wstring& path, const std::wstring& text) override;
     BOOL PostCloseWindow(HWND window) override;

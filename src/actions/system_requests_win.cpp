@@ -198,6 +198,32 @@ EXECUTION_STATE CSystemRequests::SetThreadExecutionState(EXECUTION_STATE flags)
     return ::SetThreadExecutionState(flags);
 }
 
+bool CSystemRequests::StartProcess(const std::wstring& commandLine, PROCESS_INFORMATION& info)
+{
+    info = PROCESS_INFORMATION{};
+    if (Journaling()) {
+        // Nothing runs, so there is nothing to end later either.
+        Record(CJournalLine(L"CreateProcessW").Text(commandLine).Str());
+        return false;
+    }
+    STARTUPINFOW startup{sizeof(startup)};
+    // CreateProcessW may write into the command line.
+    std::wstring buffer = commandLine;
+    if (::CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return true;
+    info = PROCESS_INFORMATION{};
+    return false;
+}
+
+BOOL CSystemRequests::TerminateProcess(HANDLE process, UINT exitCode)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"TerminateProcess").Num(GetProcessId(process)).Num(exitCode).Str());
+        return TRUE;
+    }
+    return ::TerminateProcess(process, exitCode);
+}
+
 bool CSystemRequests::SpeakText(const std::wstring& text)
 {
     if (Journaling()) {

@@ -153,7 +153,9 @@ bool CUmbrixApp::InitInstance()
     // request over must not switch off the delay of the instance that runs.
     profile.WriteInt(kSettingsSection, L"EnableDurationUBX", 0);
 
-    m_frame = std::make_unique<CMainFrame>();
+    m_appLook = -1;
+    m_frame = std::make_unique<CMainFrame>(&m_appLook);
+    m_frame->m_tipsFilePath = GetTipsFilePath();
     if (!m_frame->Create()) {
         MessageBoxW(nullptr, L"Failed to create empty document.", L"Umbrix", MB_ICONERROR);
         m_frame.reset();
@@ -180,7 +182,7 @@ bool CUmbrixApp::InitInstance()
     }
 
     SeedTipsFile(profile);
-    ShowTipOfDayAtStartup(profile);
+    ShowTipOfDayAtStartup(profile, GetTipsFilePath());
     return true;
 }
 

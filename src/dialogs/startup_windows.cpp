@@ -1,6 +1,21 @@
 #include "dialogs/startup_windows.h"
 
-// The help-videos and tip-of-the-day windows come with the secondary
-// windows; until then start-up shows neither.
-void ShowHelpVideosOnFirstStart(ISettingsStore&) {}
-void ShowTipOfDayAtStartup(ISettingsStore&) {}
+#include "dialogs/app_look.h"
+#include "dialogs/dlg_help_videos.h"
+#include "dialogs/tip_dlg.h"
+
+void ShowHelpVideosOnFirstStart(ISettingsStore& profile)
+{
+    if (profile.ReadInt(kWorkspaceSection, L"Help Videos Shown", 0) != 0) return;
+    // Remembered before showing: a window that cannot be closed normally
+    // (the session ends meanwhile) still counts as shown.
+    profile.WriteInt(kWorkspaceSection, L"Help Videos Shown", 1);
+    CDlgHelpVideos dialog;
+    dialog.DoModal();
+}
+
+void ShowTipOfDayAtStartup(ISettingsStore& profile, const std::wstring& tipsPath)
+{
+    CTipDlg dialog(profile, tipsPath);
+    if (dialog.StartUp()) dialog.DoModal();
+}

@@ -39,6 +39,11 @@ INT_PTR CDialog::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam)
     default: {
         INT_PTR result = 0;
         if (OnMessage(msg, wParam, lParam, result)) {
+            // These few answer through the dialog procedure's own return
+            // value (a brush for the colour messages), not DWLP_MSGRESULT.
+            if ((msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_COMPAREITEM ||
+                msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON)
+                return result;
             SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
             return TRUE;
         }

@@ -108,6 +108,65 @@
 #define IDC_DAILY_ON_TIME               1024
 #define IDC_DAILY_CONFIRMATION          1025
 #define IDC_DAILY_LOCK                  1026
+// Screen-saver chooser (dialog 318)
+#define IDD_SCREEN_SAVER                318
+#define IDC_SCR_LIST                    1034
+#define IDC_SCR_DEFAULT                 1035
+#define IDC_SCR_PREVIEW_AREA            1036
+#define IDC_SCR_PREVIEW                 1037
+#define IDC_SCR_CONFIGURE               1038
+
+// Tip of the day (dialog 311, bitmap 112)
+#define IDD_TIP                         311
+#define IDB_TIP_PICTURE                 112
+#define IDC_TIP_PICTURE                 112
+#define IDC_TIP_STRING                  1003
+#define IDC_TIP_FOOTER                  1264
+#define IDC_TIP_MORE                    1266
+#define IDC_TIP_HEADER                  1267
+#define IDC_TIP_STARTUP                 2001
+#define IDC_TIP_NEXT                    2002
+#define IDC_TIP_PANEL                   2004
+
+// Look chooser (dialog 326); the radio buttons are 1000-1008 and 1010
+#define IDD_SELECT_GUI                  326
+#define IDC_LOOK_FIRST_RADIO            1000
+#define IDC_LOOK_CUSTOMIZE_MENU         1009
+#define IDC_LOOK_BASIC_RADIO            1010
+
+// Welcome center (dialog 331)
+#define IDD_WELCOME                     331
+#define IDC_WELCOME_SETTINGS            1027
+#define IDC_WELCOME_FEEDBACK            1028
+#define IDC_WELCOME_SHORTCUT            1039
+
+// Help videos (dialog 334)
+#define IDD_HELP_VIDEOS                 334
+#define IDC_HELP_VIDEOS_LINK            1060
+
+// About box (dialog 100)
+#define IDD_ABOUTBOX                    100
+#define IDC_ABOUT_WEBSITE               1017
+#define IDC_ABOUT_SUPPORT               1018
+
+// Commands of the secondary windows; the looks are commands 210 to 219
+#define ID_VIEW_APPLOOK_WIN_2000        210
+#define ID_VIEW_APPLOOK_OFF_XP          211
+#define ID_VIEW_APPLOOK_WIN_XP          212
+#define ID_VIEW_APPLOOK_OFF_2003        213
+#define ID_VIEW_APPLOOK_VS_2005         214
+#define ID_VIEW_APPLOOK_OFF_2007_BLUE   215
+#define ID_VIEW_APPLOOK_OFF_2007_BLACK  216
+#define ID_VIEW_APPLOOK_OFF_2007_SILVER 217
+#define ID_VIEW_APPLOOK_OFF_2007_AQUA   218
+#define ID_VIEW_APPLOOK_BASIC_SKIN      219
+#define ID_CHANGE_SCREEN_SAVER          32795
+#define ID_TIP_OF_DAY                   32821
+#define ID_APP_LOOK_AND_MORE            32822
+#define ID_DESKTOP_SHORTCUTS            32833
+#define ID_WELCOME_CENTER               32841
+#define ID_HELP_VIDEOS                  32846
+#define ID_APP_ABOUT                    57664
 
 // Commands (frame menu 128, tray menus)
 #define ID_APP_EXIT_UMBRIX              32772

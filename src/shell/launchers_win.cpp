@@ -15,11 +15,6 @@ void StartKeyboardShortcutCompanion(bool atStartup)
                           atStartup ? L":LaunchedFromUBXCheck" : L":LaunchedFromUBX", SW_SHOW);
 }
 
-void OpenWebPage(const std::wstring& address, int show)
-{
-    System().ShellExecuteFile(L"Open", address, L"", show);
-}
-
 bool StartLauncher(UINT command, LauncherHandler handler, HWND owner)
 {
     const Launcher* launcher = FindLauncher(command, handler);

@@ -9,6 +9,7 @@
 #include "actions/power_ops.h"
 #include "actions/system_ops.h"
 #include "actions/volume_win.h"
+#include "dialogs/app_look_win.h"
 #include "framework/win_text.h"
 #include "resources/resource.h"
 #include "schedule/battery_alert.h"
@@ -23,7 +24,7 @@ const UINT kIndicators[] = {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SC
 const int kIndicatorKeys[] = {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
 }  // namespace
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame(int* appLook) : m_appLook(appLook ? appLook : &m_ownLook) {}
 CMainFrame::~CMainFrame() = default;
 
 bool CMainFrame::Create()
@@ -40,6 +41,7 @@ bool CMainFrame::Create()
         return false;
     }
     CreateStatusBar();
+    TakeStoredLook();
     m_view = std::make_unique<CUmbrixView>(*this);
     if (!m_view->Create()) return false;
     RecalcLayout();
@@ -169,6 +171,7 @@ bool CMainFrame::OnCommand(UINT id)
 {
     // Commands go to the view first, as in a document/view frame.
     if (m_view && m_view->OnCmdMsg(id)) return true;
+    if (OnSecondaryCommand(id)) return true;
     switch (id) {
     case ID_POWER_SUSPEND:
         Suspend();
@@ -213,6 +216,7 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_INITMENUPOPUP: {
         const bool shown = StatusBarShown();
         CheckMenuItem(reinterpret_cast<HMENU>(wParam), ID_VIEW_STATUS_BAR, shown ? MF_CHECKED : MF_UNCHECKED);
+        MarkLookItems(reinterpret_cast<HMENU>(wParam), *m_appLook);
         break;
     }
     case WM_SETFOCUS:

@@ -10,7 +10,9 @@ class CUmbrixView;
 
 class CMainFrame : public CWnd {
 public:
-    CMainFrame();
+    // `appLook`: the application's current look, which the look commands
+    // change; null keeps it in the frame.
+    explicit CMainFrame(int* appLook = nullptr);
     ~CMainFrame() override;
 
     // Creates the frame hidden, with its menu, status bar and form view.
@@ -28,12 +30,18 @@ public:
 
     // Read by the operations that confirm on their own.
     bool m_confirmFirst = false;
+    // The tips file that the tip of the day reads.
+    std::wstring m_tipsFilePath;
+    int AppLook() const { return *m_appLook; }
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     bool OnCommand(UINT id);
+    // The look, tip, welcome, help-video and about commands (main_frame_secondary.cpp).
+    bool OnSecondaryCommand(UINT id);
+    void TakeStoredLook();
     void CreateStatusBar();
     void UpdateIndicators();
     void RecalcLayout();
@@ -42,4 +50,6 @@ private:
 
     std::unique_ptr<CUmbrixView> m_view;
     HWND m_statusBar = nullptr;
+    int m_ownLook = -1;
+    int* m_appLook;
 };

@@ -8,6 +8,7 @@
 #include "actions/system_ops.h"
 #include "actions/system_requests.h"
 #include "app/settings_store.h"
+#include "dialogs/dlg_screen_saver.h"
 #include "framework/app.h"
 #include "resources/resource.h"
 #include "shell/launcher_commands.h"
@@ -141,6 +142,11 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     case ID_UMBRIX_DAILY: OnDailySchedule(self); return true;
     case ID_SCREEN_CORNER: OnScreenCorner(self); return true;
     case ID_BATTERY_ALERT: OnBatteryAlert(self); return true;
+    case ID_CHANGE_SCREEN_SAVER: {
+        CDlgScreenSaver chooser;
+        chooser.DoModal();
+        return true;
+    }
     default: return StartLauncher(id, LauncherHandler::View, self);
     }
 }

@@ -229,9 +229,11 @@ e2e_reset() {
     export UMBRIX_JOURNAL
 }
 
-# Values a user who has started the program before would have. Empty for now:
-# a fresh profile is what the tests want.
-e2e_seed_profile() { :; }
+# Values a user who has started the program before would have: the help
+# videos of the very first start have been shown. Otherwise the profile is
+# fresh, as the tests want.
+E2E_WORKSPACE_KEY='HKCU\Software\Corvane\Umbrix\Workspace'
+e2e_seed_profile() { reg_set_dword "Help Videos Shown" 1 "$E2E_WORKSPACE_KEY"; }
 
 # Starts a first instance with ARGS and waits until its hidden frame exists
 # and start-up has journalled the companion start. Sets E2E_BASE to the

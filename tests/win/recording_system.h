@@ -144,6 +144,26 @@ public:
         Log(CJournalLine(L"SetThreadExecutionState").Num(flags));
         return ES_CONTINUOUS;
     }
+    // Starts the process for real when `m_startProcesses` is set (harmless
+    // test programs only), so a test can see it run and end.
+    bool m_startProcesses = false;
+    bool StartProcess(const std::wstring& commandLine, PROCESS_INFORMATION& info) override
+    {
+        Log(CJournalLine(L"CreateProcessW").Text(commandLine));
+        info = PROCESS_INFORMATION{};
+        if (!m_startProcesses) return false;
+        STARTUPINFOW startup{sizeof(startup)};
+        std::wstring buffer = commandLine;
+        if (CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+            return true;
+        info = PROCESS_INFORMATION{};
+        return false;
+    }
+    BOOL TerminateProcess(HANDLE process, UINT exitCode) override
+    {
+        Log(CJournalLine(L"TerminateProcess").Num(GetProcessId(process)).Num(exitCode));
+        return ::TerminateProcess(process, exitCode);
+    }
     bool SpeakText(const std::wstring& text) override
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -33,6 +33,10 @@ int main(int argc, char** argv)
     OleInitialize(nullptr);
     CTestApp app;
     ResetTestProfile();
+    // Umbrix.exe started by the tests belongs to a user who has started it
+    // before: a very first start would show the help videos and wait.
+    CRegistrySettingsStore(HKEY_CURRENT_USER, L"Software\\Corvane\\Umbrix")
+        .WriteInt(L"Workspace", L"Help Videos Shown", 1);
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     RegDeleteTreeW(HKEY_CURRENT_USER, kTestProfileKey);
