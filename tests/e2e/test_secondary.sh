@@ -4,7 +4,7 @@
 # test helper post_command.exe, as a click in the menu would.
 
 E2E_HELP_CAPTION='Few Help Video Tutorials for Umbrix  From Settings - > Help - > Help Videos'
-E2E_CHOOSER_CAPTION='Umbrix : Change Default ScreenSaver'
+E2E_SAVER_CHOOSER_CAPTION='Umbrix : Change Default ScreenSaver'
 E2E_DESKTOP_KEY='HKCU\Control Panel\Desktop'
 E2E_TIP_KEY='HKCU\Software\Corvane\Umbrix\Tip'
 
@@ -67,12 +67,12 @@ test_secondary_chooser_lists_screen_savers_and_stores_a_choice_at_once() {
         >/dev/null 2>&1
     start_first :silent || return
     umbrix_command 32795
-    check "command 32795 opens the chooser" wait_visible "$E2E_CHOOSER_CAPTION" 10
+    check "command 32795 opens the chooser" wait_visible "$E2E_SAVER_CHOOSER_CAPTION" 10
     screenshot chooser-318
     check "the stored default's preview is started in the dialog" wait_journal $((E2E_BASE + 1)) 5
     check "its path is quoted" \
         grep -q '^CreateProcessW ""C:\\windows\\system32\\e2esaver2.scr" /p [1-9][0-9]*"$' <(journal_since "$E2E_BASE")
-    press_in "$E2E_CHOOSER_CAPTION" Home && press_in "$E2E_CHOOSER_CAPTION" End
+    press_in "$E2E_SAVER_CHOOSER_CAPTION" Home && press_in "$E2E_SAVER_CHOOSER_CAPTION" End
     check "choosing the saver with a blank previews it" wait_journal $((E2E_BASE + 2)) 5
     sleep 0.5
     lines="$(journal_since "$E2E_BASE")"
@@ -84,8 +84,8 @@ test_secondary_chooser_lists_screen_savers_and_stores_a_choice_at_once() {
             e2e_ok "the choice is stored at once ($stored)" ;;
         *) e2e_fail "the choice is stored at once" "SCRNSAVE.EXE: $stored" ;;
     esac
-    check "Escape closes the chooser" press_in "$E2E_CHOOSER_CAPTION" Escape
-    check "chooser is gone" wait_hidden "$E2E_CHOOSER_CAPTION" 5
+    check "Escape closes the chooser" press_in "$E2E_SAVER_CHOOSER_CAPTION" Escape
+    check "chooser is gone" wait_hidden "$E2E_SAVER_CHOOSER_CAPTION" 5
     rm -f "$sys/E2E Saver.scr" "$sys/e2esaver2.scr"
 }
 

@@ -25,6 +25,7 @@ TEST(InstanceLife, TheRunningInstanceResetsTheDelayAndLiftsTheMonitorOffInputBlo
     profile.WriteInt(L"Settings", L"AllowWakeUpWithMouse", 0);
     profile.WriteInt(L"Settings", L"EnableDurationUBX", 1);
     profile.WriteInt(L"Settings", L"Ini File Updated", 1);  // no tips file written by this test
+    profile.WriteInt(L"Workspace", L"Help Videos Shown", 1);  // not a first start: no modal window
 
     CRecordingSystem system;
     CSystemOverride installed(system);
