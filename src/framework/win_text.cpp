@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "app/tips_file.h"
-
 std::wstring GetWindowTextString(HWND hwnd)
 {
     const int length = GetWindowTextLengthW(hwnd);
@@ -53,7 +51,10 @@ std::wstring GetModulePath()
 
 std::wstring GetProgramFolder()
 {
-    return FolderOfPath(GetModulePath());
+    // Kept free of the programs' own helpers: the framework serves both.
+    const std::wstring path = GetModulePath();
+    const std::size_t last = path.rfind(L'\\');
+    return last == std::wstring::npos ? std::wstring() : path.substr(0, last);
 }
 
 std::wstring GetSystemDirectoryString()
