@@ -120,3 +120,9 @@ if(MINGW)
     target_link_options(Vandric PRIVATE -municode -mwindows)
 endif()
 set_target_properties(Vandric PROPERTIES OUTPUT_NAME Vandric)
+
+# Lets the end-to-end tests send Vandric the window messages other programs may send.
+add_executable(post_message tests/e2e/post_message.cpp)
+if(MINGW)
+    target_link_options(post_message PRIVATE -municode)
+endif()
