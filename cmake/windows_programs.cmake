@@ -126,3 +126,12 @@ add_executable(post_message tests/e2e/post_message.cpp)
 if(MINGW)
     target_link_options(post_message PRIVATE -municode)
 endif()
+
+# Vandric's Win32 tests: an executable of their own, with Vandric's resources.
+file(GLOB VANDRIC_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win_vandric/*.cpp)
+if(VANDRIC_WIN_TEST_SOURCES AND UMBRIX_GTEST)
+    add_executable(vandric_win_tests ${VANDRIC_WIN_TEST_SOURCES} src/resources/vandric.rc)
+    target_link_libraries(vandric_win_tests PRIVATE vandric_win ${UMBRIX_GTEST})
+    target_include_directories(vandric_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    gtest_discover_tests(vandric_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
+endif()
