@@ -47,13 +47,6 @@ TEST(ScheduleCountdown, CountsEveryMinuteLengthDownAndFiresTheTickAfterZero)
     }
 }
 
-TEST(ScheduleCountdown, NothingBeforeStart)
-{
-    CScheduleCountdown c;
-    EXPECT_EQ(c.Tick().step, Step::None);
-    EXPECT_FALSE(c.Counting());
-}
-
 TEST(ScheduleCountdown, NewStartReplacesTheRunningCount)
 {
     CScheduleCountdown c;
@@ -109,12 +102,4 @@ TEST(ScheduleCountdown, NoAfterANewScheduleDoesNotFireTheOldDueCount)
     c.Start(5, L"Log Off");  // a schedule accepted while the question was open
     EXPECT_EQ(c.EndExitQuestion(false), ExitOutcome::KeepCounting);
     EXPECT_TRUE(c.Counting());
-}
-
-TEST(ScheduleCountdown, ExitQuestionBeforeAnyScheduleKeepsNothingRunning)
-{
-    CScheduleCountdown c;
-    c.BeginExitQuestion();
-    EXPECT_EQ(c.EndExitQuestion(false), ExitOutcome::KeepCounting);
-    EXPECT_FALSE(c.Counting());
 }

@@ -1,4 +1,5 @@
 #include <climits>
+#include <iterator>
 
 #include <gtest/gtest.h>
 

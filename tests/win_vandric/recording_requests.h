@@ -1,55 +1,40 @@
 #pragma once
-// A fake IVandricRequests that records each request in the journal's
-// one-line form and carries nothing out. CRequestsOverride installs one for
-// the lifetime of a test.
+// Shared by Vandric's Win32 tests: a fake IVandricRequests that records each
+// request as one line and carries nothing out, installed for a test's lifetime.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "actions/journal_line.h"
 #include "timer/vandric_requests.h"
 
 class CRecordingRequests final : public IVandricRequests {
 public:
-    std::vector<std::wstring> m_requests;
+    CRecordingRequests() { SetVandricSystemForTesting(this); }
+    ~CRecordingRequests() override { SetVandricSystemForTesting(nullptr); }
 
-    void EnableShutdownPrivilege() override
-    {
-        m_requests.push_back(CJournalLine(L"AdjustTokenPrivileges").Text(L"SeShutdownPrivilege").Str());
-    }
+    void EnableShutdownPrivilege() override { m_lines.push_back(L"privilege"); }
     BOOL ExitWindowsEx(UINT flags, DWORD reason) override
     {
-        m_requests.push_back(CJournalLine(L"ExitWindowsEx").Num(flags).Num(reason).Str());
+        m_lines.push_back(L"ExitWindowsEx " + std::to_wstring(flags) + L" " + std::to_wstring(reason));
         return TRUE;
     }
     LRESULT SendMonitorPower(HWND target, LPARAM state) override
     {
-        m_requests.push_back(CJournalLine(L"SendMessageW")
-                                 .Num(static_cast<long long>(reinterpret_cast<INT_PTR>(target)))
-                                 .Num(state)
-                                 .Str());
+        m_lines.push_back(L"Send " + std::to_wstring(reinterpret_cast<INT_PTR>(target)) + L" " +
+                          std::to_wstring(state));
         return 0;
     }
     void BroadcastMonitorPower(LPARAM state, UINT timeoutMs) override
     {
-        m_requests.push_back(CJournalLine(L"Broadcast").Num(state).Num(timeoutMs).Str());
+        m_lines.push_back(L"Broadcast " + std::to_wstring(state) + L" " + std::to_wstring(timeoutMs));
     }
-    void OpenLink(const std::wstring& address) override
-    {
-        m_requests.push_back(CJournalLine(L"ShellExecuteW").Text(L"Open").Text(address).Str());
-    }
-};
+    void OpenLink(const std::wstring& address) override { m_lines.push_back(L"Open " + address); }
 
-class CRequestsOverride {
-public:
-    explicit CRequestsOverride(IVandricRequests& fake) { SetVandricSystemForTesting(&fake); }
-    ~CRequestsOverride() { SetVandricSystemForTesting(nullptr); }
-    CRequestsOverride(const CRequestsOverride&) = delete;
-    CRequestsOverride& operator=(const CRequestsOverride&) = delete;
+    std::vector<std::wstring> m_lines;
 };
 
 // HKCU\Software\Corvane\VandricTests, emptied and made the profile again.
 void ResetVandricTestProfile();
-// Takes a WM_QUIT that destroying the main window left in the queue.
+// Takes the WM_QUIT that destroying the main window leaves in the queue.
 bool TakeQuitMessage();
