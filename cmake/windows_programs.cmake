@@ -148,3 +148,49 @@ endif()
 if(TARGET win_tests)
     add_dependencies(win_tests fake_saver)
 endif()
+
+# Vandric, the timed shut-down program. It shares the framework with Umbrix
+# at build time only: the framework is compiled again here, so Vandric links
+# nothing of Umbrix's own code.
+set(VANDRIC_WIN_SOURCES
+    src/framework/app.cpp
+    src/framework/window.cpp
+    src/framework/dialog.cpp
+    src/framework/data_exchange.cpp
+    src/framework/registry_store.cpp
+    src/framework/win_text.cpp
+    src/framework/path_text.cpp
+    src/timer/vandric_requests_win.cpp
+    src/timer/tray_icon_win.cpp
+    src/timer/dlg_schedule.cpp
+    src/timer/vandric_dlg.cpp
+    src/timer/vandric_app.cpp
+)
+add_library(vandric_win STATIC ${VANDRIC_WIN_SOURCES})
+target_include_directories(vandric_win PUBLIC src)
+target_link_libraries(vandric_win PUBLIC vandric_core comctl32 shell32 user32 gdi32 advapi32 shlwapi)
+
+set_source_files_properties(src/resources/vandric.rc PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/src/resources/vandric_resource.h;${CMAKE_SOURCE_DIR}/src/resources/vandric.manifest")
+
+add_executable(Vandric WIN32 src/timer/vandric_main.cpp src/resources/vandric.rc)
+target_link_libraries(Vandric PRIVATE vandric_win)
+if(MINGW)
+    target_link_options(Vandric PRIVATE -municode -mwindows)
+endif()
+set_target_properties(Vandric PROPERTIES OUTPUT_NAME Vandric)
+
+# Lets the end-to-end tests send Vandric the window messages other programs may send.
+add_executable(post_message tests/e2e/post_message.cpp)
+if(MINGW)
+    target_link_options(post_message PRIVATE -municode)
+endif()
+
+# Vandric's Win32 tests: an executable of their own, with Vandric's resources.
+file(GLOB VANDRIC_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win_vandric/*.cpp)
+if(VANDRIC_WIN_TEST_SOURCES AND UMBRIX_GTEST)
+    add_executable(vandric_win_tests ${VANDRIC_WIN_TEST_SOURCES} src/resources/vandric.rc)
+    target_link_libraries(vandric_win_tests PRIVATE vandric_win ${UMBRIX_GTEST})
+    target_include_directories(vandric_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    gtest_discover_tests(vandric_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
+endif()

@@ -1,0 +1,314 @@
+#include "timer/vandric_dlg.h"
+
+#include <commctrl.h>
+
+#include "framework/app.h"
+#include "framework/win_text.h"
+#include "resources/vandric_resource.h"
+#include "timer/dlg_schedule.h"
+#include "timer/hot_key_modifiers.h"
+#include "timer/scheduled_action.h"
+#include "timer/vandric_messages.h"
+#include "timer/vandric_requests.h"
+
+namespace {
+
+const UINT_PTR kCountdownTimer = 1;
+const int kHotKeyId = 1;
+const LPARAM kMonitorOff = 2;
+// Long enough for any responsive window, short enough that the countdown
+// never waits long on a broadcast.
+const UINT kBroadcastTimeoutMs = 1000;
+
+void Inform(HWND owner, const wchar_t* text)
+{
+    MessageBoxW(owner, text, AfxAppTitle(), MB_ICONINFORMATION);
+}
+
+// A stored 0/1 value; anything else reads as the default.
+int StoredFlag(const wchar_t* name, int def)
+{
+    const int value = AfxProfile().ReadInt(kSettingsSection, name, def);
+    return value == 0 || value == 1 ? value : def;
+}
+
+}  // namespace
+
+void SwitchMonitorOff()
+{
+    Sleep(200);
+    // Our own window passes the command to the system without depending on
+    // any other program; a broadcast would wait on every window there is.
+    HWND main = AfxGetMainHwnd();
+    if (main && IsWindow(main))
+        VandricSystem().SendMonitorPower(main, kMonitorOff);
+    else
+        VandricSystem().BroadcastMonitorPower(kMonitorOff, kBroadcastTimeoutMs);
+}
+
+void RegisterStoredHotKey()
+{
+    ISettingsStore& profile = AfxProfile();
+    const HotKeyRegistration hotKey = RegistrationForStored(profile.ReadInt(kSettingsSection, L"Key", 0),
+                                                            profile.ReadInt(kSettingsSection, L"Mod", 0));
+    if (!hotKey.wanted) return;
+    if (!RegisterHotKey(nullptr, kHotKeyId, hotKey.modifiers, hotKey.virtualKey))
+        Inform(nullptr, L"Could not Register Hot Key for Power Monitor Off");
+}
+
+CVandricDlg::CVandricDlg() : CDialog(IDD_VANDRIC_SETTINGS) {}
+
+bool CVandricDlg::Create()
+{
+    return CreateModeless(nullptr);
+}
+
+bool CVandricDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VANDRIC), IMAGE_ICON,
+                                           0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    const std::wstring about = LoadResString(IDS_VANDRIC_ABOUT);
+    if (HMENU system = GetSystemMenu(m_hWnd, FALSE); system && !about.empty()) {
+        AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(system, MF_STRING, IDM_VANDRIC_ABOUTBOX, about.c_str());
+    }
+    SetIcons(IDI_VANDRIC);
+
+    ISettingsStore& profile = AfxProfile();
+    SendDlgItemMessageW(m_hWnd, IDC_VANDRIC_HOTKEY, HKM_SETHOTKEY,
+                        FieldValueForStored(profile.ReadInt(kSettingsSection, L"Key", 0),
+                                            profile.ReadInt(kSettingsSection, L"Mod", 0)),
+                        0);
+    RegisterStoredHotKey();
+
+    const int sysTray = StoredFlag(L"SysTray", 1);
+    CheckDlgButton(m_hWnd, IDC_VANDRIC_SYSTRAY, sysTray ? BST_CHECKED : BST_UNCHECKED);
+
+    m_trayPresent = m_tray.Create(m_hWnd, ID_VANDRIC_TRAY_ICON, L"Vandric", m_icon, UM_TRAY_NOTIFY, 0);
+    if (m_trayPresent) m_tray.SetDefaultItem(ID_VANDRIC_SCHEDULE, false);
+    if (m_trayPresent && sysTray == 0) m_tray.Hide();
+    return true;
+}
+
+// Enter and Escape in the settings window only hide it, as its close box does.
+void CVandricDlg::OnOK()
+{
+    HideSettings();
+}
+
+void CVandricDlg::OnCancel()
+{
+    HideSettings();
+}
+
+void CVandricDlg::ShowSettings()
+{
+    ShowWindow(SW_SHOW);
+    SetForegroundWindow(m_hWnd);
+}
+
+void CVandricDlg::HideSettings()
+{
+    ShowWindow(SW_HIDE);
+}
+
+void CVandricDlg::Destroy()
+{
+    if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+}
+
+INT_PTR CVandricDlg::RunScheduleDialog(CDlgSchedule& dlg)
+{
+    if (m_openSchedule) {
+        if (HWND open = m_openSchedule->GetSafeHwnd()) SetForegroundWindow(open);
+        return IDCANCEL;
+    }
+    m_openSchedule = &dlg;
+    const INT_PTR result = dlg.DoModal();
+    m_openSchedule = nullptr;
+    return result;
+}
+
+void CVandricDlg::StartCountdown(int minutes, const std::wstring& action)
+{
+    m_countdown.Start(minutes, action);
+    KillTimer(m_hWnd, kCountdownTimer);
+    SetTimer(m_hWnd, kCountdownTimer, 1000, nullptr);
+}
+
+void CVandricDlg::RunScheduledAction()
+{
+    IVandricRequests& system = VandricSystem();
+    for (unsigned flags : ExitRequestsForAction(m_countdown.Action())) {
+        system.EnableShutdownPrivilege();
+        system.ExitWindowsEx(flags, 0);
+    }
+}
+
+void CVandricDlg::OnTimer(UINT_PTR)
+{
+    OnTick();
+}
+
+void CVandricDlg::OnTick()
+{
+    const CScheduleCountdown::TickResult tick = m_countdown.Tick();
+    switch (tick.step) {
+    case CScheduleCountdown::Step::ShowTip:
+        m_tray.SetTip(CountdownTip(tick.remaining, m_countdown.Action()));
+        break;
+    case CScheduleCountdown::Step::Fire:
+        KillTimer(m_hWnd, kCountdownTimer);
+        RunScheduledAction();
+        Destroy();
+        break;
+    case CScheduleCountdown::Step::Hold:
+        KillTimer(m_hWnd, kCountdownTimer);
+        break;
+    case CScheduleCountdown::Step::None:
+        break;
+    }
+}
+
+void CVandricDlg::OnScheduleAction()
+{
+    CDlgSchedule dlg;
+    if (RunScheduleDialog(dlg) != IDOK) return;
+    StartCountdown(dlg.m_minutes, dlg.m_action);
+    if (dlg.m_monitorOff == 1) SwitchMonitorOff();
+}
+
+void CVandricDlg::OnExit()
+{
+    // A second Exit from the tray while the question is open would stack a
+    // second question on the first.
+    if (m_countdown.ExitQuestionOpen()) return;
+    m_countdown.BeginExitQuestion();
+    const int answer = MessageBoxW(m_hWnd,
+                                   L"Once you close the Application, any pending schedule will not be actioned.\n"
+                                   L"Do you wish to continue?",
+                                   AfxAppTitle(), MB_YESNO | MB_ICONINFORMATION);
+    switch (m_countdown.EndExitQuestion(answer == IDYES)) {
+    case CScheduleCountdown::ExitOutcome::EndWithoutRequest:
+        Destroy();
+        break;
+    case CScheduleCountdown::ExitOutcome::RequestThenEnd:
+        RunScheduledAction();
+        Destroy();
+        break;
+    case CScheduleCountdown::ExitOutcome::KeepCounting:
+        break;
+    }
+}
+
+void CVandricDlg::OnChangeHotKey()
+{
+    const LRESULT value = SendDlgItemMessageW(m_hWnd, IDC_VANDRIC_HOTKEY, HKM_GETHOTKEY, 0, 0);
+    const int key = LOBYTE(LOWORD(value));
+    const int flags = HIBYTE(LOWORD(value));
+    if (key == 0) {
+        Inform(m_hWnd, L"Please Click on the Edit Box & Press Hot Key to Change the Key");
+        return;
+    }
+    UnregisterHotKey(nullptr, kHotKeyId);
+    ISettingsStore& profile = AfxProfile();
+    if (profile.WriteInt(kSettingsSection, L"Key", key & 0xFFFF)) {
+        profile.WriteInt(kSettingsSection, L"Mod", flags & 0xFFFF);
+        Inform(m_hWnd, L"Changes have been Saved.");
+    } else {
+        Inform(m_hWnd, L"Could not Store New Hot Key.");
+    }
+    RegisterStoredHotKey();
+    HideSettings();
+}
+
+void CVandricDlg::OnClearHotKey()
+{
+    UnregisterHotKey(nullptr, kHotKeyId);
+    SendDlgItemMessageW(m_hWnd, IDC_VANDRIC_HOTKEY, HKM_SETHOTKEY, 0, 0);
+    AfxProfile().WriteInt(kSettingsSection, L"Key", 0);
+    AfxProfile().WriteInt(kSettingsSection, L"Mod", 0);
+}
+
+void CVandricDlg::OnToggleTrayIcon()
+{
+    AfxProfile().WriteInt(kSettingsSection, L"SysTray",
+                          IsDlgButtonChecked(m_hWnd, IDC_VANDRIC_SYSTRAY) == BST_CHECKED ? 1 : 0);
+    if (!m_trayPresent) return;
+    if (m_tray.Hidden())
+        m_tray.Show();
+    else
+        m_tray.Hide();
+}
+
+bool CVandricDlg::OnCommand(WORD id, WORD notifyCode, HWND)
+{
+    if (notifyCode != BN_CLICKED) return false;  // also 0 for menu items
+    switch (id) {
+    case IDC_VANDRIC_CHANGE: OnChangeHotKey(); return true;
+    case IDC_VANDRIC_CLEAR: OnClearHotKey(); return true;
+    case IDC_VANDRIC_SYSTRAY: OnToggleTrayIcon(); return true;
+    case ID_VANDRIC_CLOSE: HideSettings(); return true;
+    case ID_VANDRIC_WEBSITE: VandricSystem().OpenLink(kVandricWebsite); return true;
+    case ID_VANDRIC_SUPPORT: VandricSystem().OpenLink(kVandricSupport); return true;
+    case ID_VANDRIC_MONITOR_OFF: SwitchMonitorOff(); return true;
+    case ID_VANDRIC_SHOW: ShowSettings(); return true;
+    case ID_VANDRIC_SCHEDULE: OnScheduleAction(); return true;
+    case ID_VANDRIC_EXIT: OnExit(); return true;
+    default: return false;
+    }
+}
+
+void CVandricDlg::PaintMinimized()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, m_icon);
+    EndPaint(m_hWnd, &paint);
+}
+
+bool CVandricDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result)
+{
+    switch (msg) {
+    case UM_SHOW_SETTINGS:
+        ShowSettings();
+        return false;
+    case UM_POWER_MONITOR_OFF:
+        SwitchMonitorOff();
+        result = 1;
+        return true;
+    case UM_SCHEDULE:
+        OnScheduleAction();
+        return false;
+    case UM_TRAY_NOTIFY:
+        m_tray.OnTrayNotification(wParam, lParam);
+        result = 0;
+        return true;
+    case WM_CLOSE:
+        HideSettings();
+        return true;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != IDM_VANDRIC_ABOUTBOX) return false;
+        {
+            CDialog about(IDD_VANDRIC_ABOUT, m_hWnd);
+            about.DoModal();
+        }
+        return true;
+    case WM_PAINT:
+        if (!IsIconic(m_hWnd)) return false;
+        PaintMinimized();
+        return true;
+    case WM_DESTROY:
+        // The main window's end is the program's end.
+        PostQuitMessage(0);
+        return false;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Vandric's main window (dialog 102): hidden most of the time, it owns the
+// countdown timer, the tray icon and the settings (tray icon shown, hot
+// key). Destroying it ends the program.
+#include <string>
+
+#include "framework/dialog.h"
+#include "timer/schedule_countdown.h"
+#include "timer/tray_icon.h"
+
+class CDlgSchedule;
+
+class CVandricDlg : public CDialog {
+public:
+    CVandricDlg();
+
+    // Creates the window hidden, with its tray icon and the stored hot key.
+    bool Create();
+
+    // Runs a schedule dialog modally; while one is open a second request
+    // only brings it to the front and returns IDCANCEL.
+    INT_PTR RunScheduleDialog(CDlgSchedule& dlg);
+    // (Re)starts the countdown from zero.
+    void StartCountdown(int minutes, const std::wstring& action);
+    // Requests the operation of the current action text.
+    void RunScheduledAction();
+    // "Schedule Action": a new schedule replaces the running one on OK.
+    void OnScheduleAction();
+    // "Exit": asks first.
+    void OnExit();
+    // Destroys the window once; the program ends with it.
+    void Destroy();
+
+    const CScheduleCountdown& Countdown() const { return m_countdown; }
+    CTrayIcon& Tray() { return m_tray; }
+    bool TrayPresent() const { return m_trayPresent; }
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
+    void OnTimer(UINT_PTR id) override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void OnTick();
+    void OnChangeHotKey();
+    void OnClearHotKey();
+    void OnToggleTrayIcon();
+    void ShowSettings();
+    void HideSettings();
+    void PaintMinimized();
+
+    CScheduleCountdown m_countdown;
+    CTrayIcon m_tray;
+    bool m_trayPresent = false;
+    HICON m_icon = nullptr;
+    CDlgSchedule* m_openSchedule = nullptr;
+};
+
+// Waits 200 ms, then switches the monitor off through Vandric's own main
+// window; a broadcast that gives up on hung windows only when there is none.
+void SwitchMonitorOff();
+// Registers hot key 1 (thread-wide, no window) from "Key" and "Mod"; says so
+// when the system refuses.
+void RegisterStoredHotKey();
+
+inline constexpr const wchar_t* kVandricWebsite = L"https://www.corvane.example/vandric/";
+inline constexpr const wchar_t* kVandricSupport = L"mailto:support@corvane.example";

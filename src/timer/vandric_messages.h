@@ -1,0 +1,12 @@
+#pragma once
+// Window messages Vandric's main window accepts from other programs, and the
+// tray icon's callback message. Nothing inside Vandric sends the first three.
+#include <windows.h>
+
+inline constexpr UINT UM_SHOW_SETTINGS = WM_USER + 1;      // show and activate the settings window
+inline constexpr UINT UM_POWER_MONITOR_OFF = WM_USER + 2;  // switch the monitor off; returns 1
+inline constexpr UINT UM_SCHEDULE = WM_USER + 3;           // open the schedule dialog
+inline constexpr UINT UM_TRAY_NOTIFY = WM_USER + 300;
+
+// The main window's caption.
+inline constexpr const wchar_t* kVandricSettingsCaption = L"Settings - Vandric";

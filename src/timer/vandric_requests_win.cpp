@@ -1,0 +1,113 @@
+#include "timer/vandric_requests.h"
+
+#include <shellapi.h>
+
+#include "actions/journal_line.h"
+
+namespace {
+
+IVandricRequests* g_override = nullptr;
+
+std::wstring JournalPathFromEnvironment()
+{
+    const DWORD size = GetEnvironmentVariableW(L"VANDRIC_JOURNAL", nullptr, 0);
+    if (size == 0) return {};
+    std::wstring value(size, L'\0');
+    const DWORD length = GetEnvironmentVariableW(L"VANDRIC_JOURNAL", value.data(), size);
+    value.resize(length < size ? length : 0);
+    return value;
+}
+
+std::wstring MonitorPowerLine(const wchar_t* function, HWND target, LPARAM state)
+{
+    CJournalLine line(function);
+    line.Num(static_cast<long long>(reinterpret_cast<INT_PTR>(target))).Num(WM_SYSCOMMAND).Num(SC_MONITORPOWER);
+    line.Num(state);
+    return line.Str();
+}
+
+}  // namespace
+
+IVandricRequests& VandricSystem()
+{
+    if (g_override) return *g_override;
+    static CVandricRequests real(JournalPathFromEnvironment());
+    return real;
+}
+
+void SetVandricSystemForTesting(IVandricRequests* system)
+{
+    g_override = system;
+}
+
+CVandricRequests::CVandricRequests(std::wstring journalPath) : m_journalPath(std::move(journalPath)) {}
+
+void CVandricRequests::Record(const std::wstring& line) const
+{
+    // Open, append, close for every line: two copies of the program may
+    // journal into one file, and FILE_APPEND_DATA keeps their lines whole.
+    HANDLE file = CreateFileW(m_journalPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    const std::string bytes = ToUtf8(line) + "\n";
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+void CVandricRequests::EnableShutdownPrivilege()
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"AdjustTokenPrivileges").Text(SE_SHUTDOWN_NAME).Str());
+        return;
+    }
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid))
+        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    CloseHandle(token);
+}
+
+BOOL CVandricRequests::ExitWindowsEx(UINT flags, DWORD reason)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"ExitWindowsEx").Num(flags).Num(reason).Str());
+        return TRUE;
+    }
+    return ::ExitWindowsEx(flags, reason);
+}
+
+LRESULT CVandricRequests::SendMonitorPower(HWND target, LPARAM state)
+{
+    if (Journaling()) {
+        Record(MonitorPowerLine(L"SendMessageW", target, state));
+        return 0;
+    }
+    return SendMessageW(target, WM_SYSCOMMAND, SC_MONITORPOWER, state);
+}
+
+void CVandricRequests::BroadcastMonitorPower(LPARAM state, UINT timeoutMs)
+{
+    const UINT flags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
+    if (Journaling()) {
+        Record(CJournalLine(MonitorPowerLine(L"SendMessageTimeoutW", HWND_BROADCAST, state))
+                   .Num(flags)
+                   .Num(timeoutMs)
+                   .Str());
+        return;
+    }
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SYSCOMMAND, SC_MONITORPOWER, state, flags, timeoutMs, &result);
+}
+
+void CVandricRequests::OpenLink(const std::wstring& address)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"ShellExecuteW").Text(L"Open").Text(address).Str());
+        return;
+    }
+    ShellExecuteW(nullptr, L"Open", address.c_str(), nullptr, nullptr, SW_SHOW);
+}

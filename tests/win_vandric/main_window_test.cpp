@@ -1,0 +1,140 @@
+// Vandric's main window: the Exit question against real ticks, where the
+// display command goes, the tray option and the hot-key buttons. Requests
+// go to a recording fake.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/app.h"
+#include "resources/vandric_resource.h"
+#include "timer/vandric_dlg.h"
+#include "timer/vandric_messages.h"
+#include "win/modal_script.h"
+#include "win_vandric/recording_requests.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+class VandricMainWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetVandricTestProfile();
+        ASSERT_TRUE(m_dlg.Create());
+        AfxGetApp()->m_pMainWnd = &m_dlg;
+        m_hwnd = m_dlg.GetSafeHwnd();
+    }
+    void TearDown() override
+    {
+        AfxGetApp()->m_pMainWnd = nullptr;
+        m_dlg.Destroy();
+        TakeQuitMessage();
+        UnregisterHotKey(nullptr, 1);
+    }
+    void Tick(int times)
+    {
+        for (int i = 0; i < times; ++i) SendMessageW(m_hwnd, WM_TIMER, 1, 0);
+    }
+
+    CRecordingRequests m_requests;
+    CVandricDlg m_dlg;
+    HWND m_hwnd = nullptr;
+};
+
+}  // namespace
+
+// The count runs out while the question is open: Yes ends without a
+// request, No requests at once; the window goes exactly once.
+TEST_F(VandricMainWindow, ExitQuestionDecidesACountThatRanOutMeanwhile)
+{
+    const struct {
+        int answer;
+        bool runsOut;
+        Lines requests;
+        bool windowAfter;
+    } cases[] = {
+        {IDNO, false, {}, true},
+        {IDYES, true, {}, false},
+        {IDNO, true, {L"privilege", L"ExitWindowsEx 1 0"}, false},
+    };
+    for (const auto& k : cases) {
+        if (!IsWindow(m_hwnd)) SetUp();
+        m_requests.m_lines.clear();
+        m_dlg.StartCountdown(1, L"Shutdown");
+        Tick(59);
+        bool aliveWhileAsking = false;
+        CModalScript script;
+        script.Then([&] {
+            HWND box = FindThreadDialog(L"Vandric");
+            if (!box) return false;
+            if (k.runsOut) Tick(5);
+            aliveWhileAsking = IsWindow(m_hwnd) != FALSE;
+            PostClick(box, k.answer);
+            return true;
+        });
+        script.Start();
+        m_dlg.OnExit();
+        EXPECT_FALSE(script.TimedOut());
+        EXPECT_TRUE(aliveWhileAsking) << k.answer << k.runsOut;
+        EXPECT_EQ(m_requests.m_lines, k.requests) << k.answer << k.runsOut;
+        EXPECT_EQ(IsWindow(m_hwnd) != FALSE, k.windowAfter) << k.answer << k.runsOut;
+        if (k.windowAfter) {
+            Tick(1);
+            EXPECT_EQ(m_dlg.Tray().Tip(), L"Vandric : 0 Seconds remaining\nto initiate Shutdown") << "counting on";
+        }
+        TakeQuitMessage();
+    }
+}
+
+TEST_F(VandricMainWindow, MonitorOffGoesToTheOwnWindowAndBroadcastsOnlyWithoutOne)
+{
+    EXPECT_EQ(SendMessageW(m_hwnd, UM_POWER_MONITOR_OFF, 0, 0), 1);
+    AfxGetApp()->m_pMainWnd = nullptr;
+    SwitchMonitorOff();
+    EXPECT_EQ(m_requests.m_lines,
+              (Lines{L"Send " + std::to_wstring(reinterpret_cast<INT_PTR>(m_hwnd)) + L" 2", L"Broadcast 2 1000"}));
+}
+
+TEST_F(VandricMainWindow, TrayOptionTogglesTheIconAndLinksOpen)
+{
+    SendDlgItemMessageW(m_hwnd, IDC_VANDRIC_SYSTRAY, BM_CLICK, 0, 0);
+    EXPECT_EQ(AfxProfile().ReadInt(kSettingsSection, L"SysTray", -1), 0);
+    EXPECT_TRUE(m_dlg.Tray().Hidden());
+    SendDlgItemMessageW(m_hwnd, IDC_VANDRIC_SYSTRAY, BM_CLICK, 0, 0);
+    EXPECT_EQ(AfxProfile().ReadInt(kSettingsSection, L"SysTray", -1), 1);
+    EXPECT_FALSE(m_dlg.Tray().Hidden());
+    SendMessageW(m_hwnd, WM_COMMAND, ID_VANDRIC_WEBSITE, 0);
+    SendMessageW(m_hwnd, WM_COMMAND, ID_VANDRIC_SUPPORT, 0);
+    EXPECT_EQ(m_requests.m_lines, (Lines{L"Open https://www.corvane.example/vandric/",
+                                         L"Open mailto:support@corvane.example"}));
+}
+
+TEST_F(VandricMainWindow, ChangeStoresRegistersAndHidesClearReleases)
+{
+    ShowWindow(m_hwnd, SW_SHOW);
+    SendDlgItemMessageW(m_hwnd, IDC_VANDRIC_HOTKEY, HKM_SETHOTKEY, MAKEWORD(VK_F12, HOTKEYF_ALT), 0);
+    std::wstring said;
+    CModalScript script;
+    script.Then([&] {
+        HWND box = FindThreadDialog(L"Vandric");
+        if (!box) return false;
+        said = MessageBoxText(box);
+        PostClick(box, IDOK);
+        return true;
+    });
+    script.Start();
+    SendMessageW(m_hwnd, WM_COMMAND, IDC_VANDRIC_CHANGE, 0);
+    EXPECT_EQ(said, L"Changes have been Saved.");
+    EXPECT_EQ(AfxProfile().ReadInt(kSettingsSection, L"Key", -1), VK_F12);
+    EXPECT_EQ(AfxProfile().ReadInt(kSettingsSection, L"Mod", -1), HOTKEYF_ALT);
+    EXPECT_FALSE(IsWindowVisible(m_hwnd));
+    EXPECT_FALSE(RegisterHotKey(nullptr, 9, MOD_ALT, VK_F12)) << "taken by Vandric";
+
+    SendMessageW(m_hwnd, WM_COMMAND, IDC_VANDRIC_CLEAR, 0);
+    EXPECT_EQ(AfxProfile().ReadInt(kSettingsSection, L"Key", -1), 0);
+    EXPECT_EQ(SendDlgItemMessageW(m_hwnd, IDC_VANDRIC_HOTKEY, HKM_GETHOTKEY, 0, 0), 0);
+    EXPECT_TRUE(RegisterHotKey(nullptr, 9, MOD_ALT, VK_F12)) << "released";
+    UnregisterHotKey(nullptr, 9);
+}
