@@ -39,8 +39,13 @@ set(UMBRIX_WIN_SOURCES
     src/schedule/battery_alert.cpp
     src/schedule/daily_schedule_win.cpp
     src/schedule/screen_corner_win.cpp
+    src/schedule/idle_actions_win.cpp
+    src/schedule/dlg_idle_capture.cpp
+    src/schedule/dlg_duration_selector.cpp
+    src/schedule/dlg_idle_actions.cpp
     src/shell/main_frame.cpp
     src/shell/umbrix_view.cpp
+    src/shell/umbrix_view_timers.cpp
     src/shell/launchers_win.cpp
     src/shell/hot_keys_win.cpp
     src/dialogs/startup_windows.cpp

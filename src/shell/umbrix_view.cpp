@@ -53,8 +53,10 @@ void CUmbrixView::OnInitialUpdate()
     LoadFormValues();
     UpdateData(false);
     if (m_keepSystemActive) KeepAwake(true);
+    StartTimerLoop();
     if (HWND holder = GetDlgItem(IDC_FORM_FOCUS_HOLDER))
         SetWindowPos(holder, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+    RearmIdleTimers();
     EnableWindow(GetDlgItem(IDC_FORM_WAKE_WITH_MOUSE), GetWindowsVersionClass() != kVersionClassVista);
     ShowWindow(SW_SHOW);
 }
@@ -134,6 +136,10 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     case ID_CLOSE_IE_WINDOWS: CloseAllBrowserWindows(m_frame.GetSafeHwnd(), m_frame.m_confirmFirst); return true;
     case ID_KEYBOARD_SHORTCUTS: StartKeyboardShortcutCompanion(false); return true;
     case ID_VISIT_WEBSITE: OpenWebPage(kProductWebsite, SW_SHOW); return true;
+    case ID_IDLE_MONITOR_OFF: OnIdleMonitorOff(); return true;
+    case ID_IDLE_SCREEN_SAVER: OnIdleScreenSaver(); return true;
+    case ID_MONITOR_OFF_AFTER: OnMonitorOffAfter(); return true;
+    case ID_CONFIGURE_IDLE_ACTIONS: OnConfigureIdleActions(); return true;
     default: return false;
     }
 }
