@@ -95,3 +95,11 @@ if(WIN_TEST_SOURCES AND UMBRIX_GTEST)
     add_dependencies(win_tests Umbrix)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
 endif()
+
+# The end-to-end tests' stand-in for a click on a menu item of the running
+# program (tests/e2e: send_command).
+add_executable(send_command tests/e2e/tools/send_command.cpp)
+if(MINGW)
+    target_link_options(send_command PRIVATE -municode)
+endif()
+target_link_libraries(send_command PRIVATE user32)
