@@ -55,11 +55,16 @@ void CIdleActions::Check(CAppSettings& settings, IIdleActionHost& host, std::uin
     }
     if (!any) return;
 
+    const std::uint32_t requestsBefore = m_requests;
     for (int i = 0; i < 4; ++i) {
+        // A tick nested in an earlier countdown of this one may have
+        // requested an action meanwhile: this tick's idle value is stale too.
+        if (m_requests != requestsBefore) return;
         const ActionRow& row = kRows[i];
         const IdleGroup& group = groups[i];
         if (!IdleActionDue(group.minutes, previous, idleSeconds)) continue;
         if (group.confirmation != 0 && !host.ConfirmIdleAction(IdleActionConfirmationText(row.action))) continue;
+        ++m_requests;
         host.RequestIdleAction(row.action, row.hasForced && group.forced != 0);
         return;
     }

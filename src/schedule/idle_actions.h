@@ -46,9 +46,11 @@ public:
     // remembered before any action runs, so a tick nested inside a
     // confirmation never takes up the same action again. Once an action has
     // been requested no later one is checked in this tick: after a log-off,
-    // shut-down or suspension the tick's idle value is stale.
+    // shut-down or suspension the tick's idle value is stale, also when a
+    // tick nested in one of its countdowns made the request.
     void Check(CAppSettings& settings, IIdleActionHost& host, std::uint32_t idleSeconds);
 
 private:
     std::uint32_t m_previousSeconds = kNoIdleSample;
+    std::uint32_t m_requests = 0;  // requests made so far, wrapping
 };

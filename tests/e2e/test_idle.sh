@@ -3,7 +3,8 @@
 
 E2E_SEND_COMMAND="$(dirname "$E2E_BUILT_EXE")/send_command.exe"
 E2E_IDLE_DISPLAY_OFF='SendMessageW <frame> 274 61808 2'
-E2E_DELAY_CAPTION='Umbrix after n Minutes (One Time)'
+# A pattern: the parentheses are escaped.
+E2E_DELAY_CAPTION='Umbrix after n Minutes \(One Time\)'
 
 # The frame's handle differs per run.
 idle_norm() { sed -E 's/^SendMessageW [0-9]+ /SendMessageW <frame> /'; }

@@ -6,84 +6,34 @@
 #include "fakes/memory_store.h"
 #include "schedule/idle_dialog_values.h"
 
-namespace {
-const wchar_t* const S = kSettingsSection;
-}  // namespace
+using Names = std::vector<std::wstring>;
 
-TEST(IdleCaptureValues, DefaultsOfBothModes)
+TEST(IdleDialogValues, DefaultsAndEachModesKeysInWriteOrder)
 {
-    CMemoryStore store;
-    for (int mode : {kIdleCaptureMonitorOff, kIdleCaptureScreenSaver}) {
-        const IdleCaptureValues v = LoadIdleCapture(store, mode);
-        EXPECT_EQ(0, v.enable);
-        EXPECT_EQ(10, v.minutes);
-        EXPECT_EQ(0, v.lockOnResume);
-        EXPECT_EQ(1, v.alert) << "read with default 1 when the dialog opens";
-    }
-    EXPECT_EQ(L"Turning Monitor Off Now", ReadIdleCaptureAlertText(store, kIdleCaptureMonitorOff));
-    EXPECT_EQ(L"Starting ScreenSaver Now", ReadIdleCaptureAlertText(store, kIdleCaptureScreenSaver));
-}
-
-TEST(IdleCaptureValues, EachModeReadsAndWritesItsOwnKeysInOrder)
-{
-    struct Row {
+    const struct {
         int mode;
-        std::vector<std::wstring> keys;
-        const wchar_t* textKey;
+        Names keys;
+        const wchar_t* text;
     } rows[] = {
-        {kIdleCaptureMonitorOff, {L"EnableIdleUBX", L"IdleUBXMins", L"LockOnResumeUbx", L"AlertIdle"}, L"AlertTextIdle"},
-        {kIdleCaptureScreenSaver,
-         {L"EnableIdleUBXScr", L"IdleUBXMinsScr", L"LockOnResumeScr", L"AlertScr"},
-         L"AlertTextScr"},
-        {7, {L"EnableIdleUBX", L"IdleUBXMins", L"LockOnResumeUbx", L"AlertIdle"}, L"AlertTextIdle"},
+        {kIdleCaptureMonitorOff, {L"EnableIdleUBX", L"IdleUBXMins", L"LockOnResumeUbx", L"AlertIdle"}, L"Turning Monitor Off Now"},
+        {kIdleCaptureScreenSaver, {L"EnableIdleUBXScr", L"IdleUBXMinsScr", L"LockOnResumeScr", L"AlertScr"}, L"Starting ScreenSaver Now"},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         CMemoryStore store;
+        const IdleCaptureValues v = LoadIdleCapture(store, r.mode);
+        EXPECT_EQ((std::vector<int>{0, 10, 0, 1}), (std::vector<int>{v.enable, v.minutes, v.lockOnResume, v.alert}));
+        EXPECT_EQ(r.text, ReadIdleCaptureAlertText(store, r.mode));
         StoreIdleCapture(store, r.mode, IdleCaptureValues{1, 42, 1, 0});
-        EXPECT_EQ(r.keys, store.WrittenNames()) << r.mode;
-        const IdleCaptureValues back = LoadIdleCapture(store, r.mode);
-        EXPECT_EQ(1, back.enable);
-        EXPECT_EQ(42, back.minutes);
-        EXPECT_EQ(1, back.lockOnResume);
-        EXPECT_EQ(0, back.alert);
-
-        store.ClearWrites();
         WriteIdleCaptureAlertText(store, r.mode, L"Bye");
-        EXPECT_EQ((std::vector<std::wstring>{r.textKey}), store.WrittenNames());
-        EXPECT_EQ(L"Bye", ReadIdleCaptureAlertText(store, r.mode));
+        Names written = r.keys;
+        written.push_back(r.mode == kIdleCaptureMonitorOff ? L"AlertTextIdle" : L"AlertTextScr");
+        EXPECT_EQ(written, store.WrittenNames());
+        EXPECT_EQ(42, LoadIdleCapture(store, r.mode).minutes);
+        EXPECT_EQ(10, LoadIdleCapture(store, 1 - r.mode).minutes) << "the other mode is untouched";
     }
-}
-
-TEST(IdleCaptureValues, TheOtherModesTextIsNotAffected)
-{
     CMemoryStore store;
-    WriteIdleCaptureAlertText(store, kIdleCaptureScreenSaver, L"Saver on");
-    EXPECT_EQ(L"Turning Monitor Off Now", ReadIdleCaptureAlertText(store, kIdleCaptureMonitorOff));
-}
-
-TEST(DurationValues, DefaultsAndWriteOrder)
-{
-    CMemoryStore store;
-    const DurationValues v = LoadDuration(store);
-    EXPECT_EQ(10, v.minutes);
-    EXPECT_EQ(0, v.enable);
-    EXPECT_EQ(1, v.lockOnResume);
-
+    const DurationValues d = LoadDuration(store);
+    EXPECT_EQ((std::vector<int>{10, 0, 1}), (std::vector<int>{d.minutes, d.enable, d.lockOnResume}));
     StoreDuration(store, DurationValues{3, 1, 0});
-    EXPECT_EQ((std::vector<std::wstring>{L"EnableDurationUBX", L"DurationUBXMins", L"LockOnResumeIdle"}),
-              store.WrittenNames());
-    const DurationValues back = LoadDuration(store);
-    EXPECT_EQ(3, back.minutes);
-    EXPECT_EQ(1, back.enable);
-    EXPECT_EQ(0, back.lockOnResume);
-}
-
-TEST(DurationValues, MistypedValuesReadAsDefaults)
-{
-    CMemoryStore store;
-    store.SetWrongType(S, L"DurationUBXMins");
-    store.SetString(S, L"LockOnResumeIdle", L"0");
-    const DurationValues v = LoadDuration(store);
-    EXPECT_EQ(10, v.minutes);
-    EXPECT_EQ(1, v.lockOnResume);
+    EXPECT_EQ((Names{L"EnableDurationUBX", L"DurationUBXMins", L"LockOnResumeIdle"}), store.WrittenNames());
 }
