@@ -24,8 +24,11 @@ void CUmbrixView::StartTimerLoop()
 {
     SetTimer(m_hWnd, kSecondTimer, kSecondPeriodMs, nullptr);
     m_lastInput.cbSize = sizeof(m_lastInput);
-    // The 900-ms checks may run before the first 1-second sample.
+    // The 900-ms checks may run before the first 1-second sample, and the
+    // form may be shown before it: both get a first sample now.
     GetLastInputInfo(&m_lastInput);
+    SampleIdleSeconds(GetTickCount(), m_lastInput.dwTime);
+    ShowIdleSeconds();
 }
 
 void CUmbrixView::OnTimer(UINT_PTR id)

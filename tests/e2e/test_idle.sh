@@ -106,7 +106,7 @@ test_one_time_delay_switches_off_and_locks_a_minute_after_save() {
     check "nothing within the minute" test "$(sleep 50; journal_count)" -eq "$base"
     check "display off and lock journalled" wait_journal $((base + 3)) 20
     local took=$(($(now_ms) - t0))
-    check "about 60 s after Save (${took} ms)" test "$took" -ge 59000 -a "$took" -le 68000
+    check "about 60 s after Save (${took} ms)" test "$took" -ge 59000 -a "$took" -le 75000
     check_eq "display off, then lock" \
         "BlockInput 0"$'\n'"$E2E_IDLE_DISPLAY_OFF"$'\n'"LockWorkStation" "$(journal_since "$base" | idle_norm)"
     check_eq "delay ended" "REG_DWORD 0x0" "$(reg_get EnableDurationUBX)"

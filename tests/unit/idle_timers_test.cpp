@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
