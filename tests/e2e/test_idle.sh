@@ -1,5 +1,5 @@
 # The idle monitor-off and the one-time delay with the program's real timers
-# (nothing shortened: they set 1 minute and wait), and the idle dialogs.
+# (nothing shortened: they set 1 minute and wait), driven through their dialogs.
 
 E2E_SEND_COMMAND="$(dirname "$E2E_BUILT_EXE")/send_command.exe"
 E2E_IDLE_DISPLAY_OFF='SendMessageW <frame> 274 61808 2'
@@ -110,22 +110,4 @@ test_one_time_delay_switches_off_and_locks_a_minute_after_save() {
     check_eq "display off, then lock" \
         "BlockInput 0"$'\n'"$E2E_IDLE_DISPLAY_OFF"$'\n'"LockWorkStation" "$(journal_since "$base" | idle_norm)"
     check_eq "delay ended" "REG_DWORD 0x0" "$(reg_get EnableDurationUBX)"
-}
-
-test_idle_dialogs_open_from_the_file_menu_commands() {
-    start_first :settings || return
-    wait_visible "$E2E_CAPTION" 10 >/dev/null
-    local pair command caption id
-    for pair in "32801|Umbrix if Computer Idle" "32797|Start Default ScreenSaver if Computer Idle" \
-        "32840|Configure Idle Time Actions - Umbrix"; do
-        command="${pair%%|*}"
-        caption="${pair#*|}"
-        send_command "$command"
-        id="$(focus_dialog "$caption")"
-        check "command $command opens '$caption'" test -n "$id"
-        screenshot "dialog-$command"
-        xdotool key --clearmodifiers Escape
-        check "Escape closes '$caption'" wait_hidden "$caption" 10
-    done
-    check_eq "Cancel stores nothing" "" "$(reg_get EnableIdleUBX)$(reg_get EnableIdleUBXScr)$(reg_get IdleDurationLogOff)"
 }
