@@ -50,8 +50,13 @@ set(UMBRIX_WIN_SOURCES
     src/schedule/dlg_battery_alert.cpp
     src/schedule/dlg_hibernate_resume.cpp
     src/schedule/hibernate_wake_win.cpp
+    src/schedule/idle_actions_win.cpp
+    src/schedule/dlg_idle_capture.cpp
+    src/schedule/dlg_duration_selector.cpp
+    src/schedule/dlg_idle_actions.cpp
     src/shell/main_frame.cpp
     src/shell/umbrix_view.cpp
+    src/shell/umbrix_view_timers.cpp
     src/shell/launchers_win.cpp
     src/shell/hot_keys_win.cpp
     src/shell/dlg_select_function.cpp
@@ -194,3 +199,4 @@ if(VANDRIC_WIN_TEST_SOURCES AND UMBRIX_GTEST)
     target_include_directories(vandric_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     gtest_discover_tests(vandric_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
 endif()
+

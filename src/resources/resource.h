@@ -29,6 +29,40 @@
 #define IDC_DEFINE_TEXT_EDIT            1050
 #define IDC_DEFINE_TEXT_SPEAK           1051
 
+// Idle monitor-off and idle screen saver (dialog 322, both modes)
+#define IDD_IDLE_CAPTURE                322
+#define IDC_IDLE_ENABLE                 1005
+#define IDC_IDLE_MINUTES                1006
+#define IDC_IDLE_MINUTES_SPIN           1007
+#define IDC_IDLE_LOCK                   1025
+#define IDC_IDLE_ALERT                  1048
+#define IDC_IDLE_ALERT_TEXT             1049
+
+// One-time delay (dialog 325)
+#define IDD_DURATION_SELECTOR           325
+#define IDC_DURATION_MINUTES            1008
+#define IDC_DURATION_MINUTES_SPIN       1009
+#define IDC_DURATION_ENABLE             1010
+#define IDC_DURATION_LOCK               1040
+
+// Idle power actions (dialog 330)
+#define IDD_IDLE_ACTIONS                330
+#define IDC_IA_LOGOFF_MINUTES           1028
+#define IDC_IA_LOGOFF_SPIN              1029
+#define IDC_IA_LOGOFF_CONFIRM           1030
+#define IDC_IA_HIBERNATE_MINUTES        1031
+#define IDC_IA_HIBERNATE_SPIN           1032
+#define IDC_IA_HIBERNATE_CONFIRM        1033
+#define IDC_IA_LOGOFF_FORCED            1034
+#define IDC_IA_IDLE_LINE                1035
+#define IDC_IA_STANDBY_MINUTES          1036
+#define IDC_IA_STANDBY_SPIN             1037
+#define IDC_IA_STANDBY_CONFIRM          1038
+#define IDC_IA_SHUTDOWN_MINUTES         1039
+#define IDC_IA_SHUTDOWN_SPIN            1040
+#define IDC_IA_SHUTDOWN_CONFIRM         1041
+#define IDC_IA_SHUTDOWN_FORCED          1042
+
 // Text to speech (dialog 327)
 #define IDD_TEXT_TO_SPEECH              327
 #define IDC_TTS_TEXT                    1052
@@ -185,12 +219,16 @@
 #define ID_TOGGLE_PROXY                 32792
 #define ID_HANGUP_MODEM                 32793
 #define ID_SCREEN_CORNER                32794
+#define ID_IDLE_SCREEN_SAVER            32797
 #define ID_KEYBOARD_SHORTCUTS           32799
+#define ID_MONITOR_OFF_AFTER            32800
+#define ID_IDLE_MONITOR_OFF             32801
 #define ID_POWER_SUSPEND                32812
 #define ID_VISIT_WEBSITE                32816
 #define ID_TEXT_TO_SPEECH               32828
 #define ID_UMBRIX_DAILY                 32835
 #define ID_BATTERY_ALERT                32839
+#define ID_CONFIGURE_IDLE_ACTIONS       32840
 #define ID_VIEW_STATUS_BAR              59393
 
 // Frame status bar

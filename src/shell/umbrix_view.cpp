@@ -59,8 +59,10 @@ void CUmbrixView::OnInitialUpdate()
     LoadFormValues();
     UpdateData(false);
     if (m_keepSystemActive) KeepAwake(true);
+    StartTimerLoop();
     if (HWND holder = GetDlgItem(IDC_FORM_FOCUS_HOLDER))
         SetWindowPos(holder, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+    RearmIdleTimers();
     EnableWindow(GetDlgItem(IDC_FORM_WAKE_WITH_MOUSE), GetWindowsVersionClass() != kVersionClassVista);
     ShowWindow(SW_SHOW);
 }
@@ -147,6 +149,10 @@ bool CUmbrixView::OnCmdMsg(UINT id)
         chooser.DoModal();
         return true;
     }
+    case ID_IDLE_MONITOR_OFF: OnIdleMonitorOff(); return true;
+    case ID_IDLE_SCREEN_SAVER: OnIdleScreenSaver(); return true;
+    case ID_MONITOR_OFF_AFTER: OnMonitorOffAfter(); return true;
+    case ID_CONFIGURE_IDLE_ACTIONS: OnConfigureIdleActions(); return true;
     default: return StartLauncher(id, LauncherHandler::View, self);
     }
 }
