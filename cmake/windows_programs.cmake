@@ -43,6 +43,8 @@ set(UMBRIX_WIN_SOURCES
     src/shell/umbrix_view.cpp
     src/shell/launchers_win.cpp
     src/shell/hot_keys_win.cpp
+    src/shell/tray_icon_win.cpp
+    src/shell/settings_form_win.cpp
     src/dialogs/startup_windows.cpp
 )
 
