@@ -199,8 +199,10 @@ void CUmbrixView::StoreClickActions(bool reset)
     if (reset)
         for (int id : kClickListIds) SendDlgItemMessageW(m_hWnd, id, CB_SETCURSEL, 0, 0);
     int values[4];
-    for (int i = 0; i < 4; ++i)
-        values[i] = ClickListValueAt(static_cast<int>(SendDlgItemMessageW(m_hWnd, kClickListIds[i], CB_GETCURSEL, 0, 0)));
+    for (int i = 0; i < 4; ++i) {
+        const LRESULT selected = SendDlgItemMessageW(m_hWnd, kClickListIds[i], CB_GETCURSEL, 0, 0);
+        values[i] = ClickListValueAt(static_cast<int>(selected));
+    }
     ::StoreClickActions(AfxProfile(), ClickActionChoice{values[0], values[1], values[2], values[3]}, false);
     SetTrayMenuDefaultItem();
 }
