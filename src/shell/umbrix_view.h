@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "framework/dialog.h"
 #include "shell/hot_key_rules.h"
