@@ -10,17 +10,18 @@ tray_norm() { sed -E 's/^SendMessageW [0-9]+ /SendMessageW <frame> /'; }
 tray_window() { wait_window "$E2E_TRAY_CAPTION" 10 | head -n 1; }
 
 # Clicks the icon in the first place of the tray window with BUTTON; REPEAT
-# 2 makes a double click. A program ended by force leaves its icon behind, in
-# front of ours; Wine drops such an icon when the mouse moves over it (its
-# owner window is gone), and the next one moves up, so the mouse moves over
-# the first place a few times first.
+# 2 makes a double click. Programs ended by force leave their icons behind,
+# in front of ours. Wine drops such an icon when the mouse moves over it (its
+# owner window is gone) and moves the next ones up, so the mouse sweeps the
+# whole tray a few times first.
 tray_click() {
-    local tray x
+    local tray x pass WIDTH HEIGHT X Y SCREEN WINDOW
     tray="$(tray_window)"
     [ -n "$tray" ] || return 1
-    for x in 8 9 10 11 12 11 10 9; do
-        xdotool mousemove --window "$tray" "$x" 10
-        sleep 0.05
+    eval "$(xdotool getwindowgeometry --shell "$tray")"
+    for pass in 1 2 3; do
+        for x in $(seq 2 5 "$WIDTH"); do xdotool mousemove --window "$tray" "$x" 10; done
+        sleep 0.1
     done
     xdotool mousemove --window "$tray" 10 10 click --repeat "${2:-1}" --delay 80 "$1"
 }
@@ -164,15 +165,14 @@ test_shell_exit_with_a_hot_key_asks_first() {
     check "\"Yes\" ends the program" wait_exit "$E2E_FIRST_PID" 15
 }
 
-# The settings window opens with the focus in the first hot-key field, which
-# would take Alt+K as its combination: Tab moves on first. Then Alt+K ticks
+# The settings window opens with the focus on its invisible holder, not in a
+# hot-key field that would take Alt+K as its combination: Alt+K ticks
 # "&Keep System Active...", and Return saves.
 focus_settings_form() {
     local frame
     frame="$(wait_visible "$E2E_CAPTION" 10 | head -n 1)"
     [ -n "$frame" ] || return 1
     timeout 5 xdotool windowfocus --sync "$frame" 2>/dev/null || true
-    xdotool key --clearmodifiers Tab
     sleep 0.2
 }
 
