@@ -140,7 +140,7 @@ void CUmbrixView::OnTaskbarCreated()
 
 void CUmbrixView::OnTrayNotify(UINT mouseMessage)
 {
-    TrayGesture gesture;
+    TrayGesture gesture = TrayGesture::LeftClick;
     if (!GestureOf(mouseMessage, gesture)) return;
     const TrayClickDecision decision = DecideTrayClick(gesture, AfxProfile());
     switch (decision.kind) {
