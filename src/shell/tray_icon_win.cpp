@@ -72,6 +72,17 @@ UINT TaskbarCreatedMessage()
     return message;
 }
 
+void AllowTaskbarCreated(HWND frame)
+{
+    // Run as administrator, the frame would not hear from the shell (user
+    // interface privilege isolation filters the broadcast). Windows 7 and
+    // later; looked up by name.
+    using Fn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    auto allow = user32 ? reinterpret_cast<Fn>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")) : nullptr;
+    if (allow) allow(frame, TaskbarCreatedMessage(), 1 /* MSGFLT_ALLOW */, nullptr);
+}
+
 void CUmbrixView::LoadTrayIconHandle()
 {
     m_trayIcon.reset();

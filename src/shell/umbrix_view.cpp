@@ -90,6 +90,7 @@ void CUmbrixView::OnInitialUpdate()
     const int sysTray = AfxProfile().ReadInt(kSettingsSection, L"SysTray", 1);
     CheckDlgButton(m_hWnd, IDC_FORM_SHOW_TRAY_ICON, sysTray == 1 ? BST_CHECKED : BST_UNCHECKED);
     if (sysTray == 1) CreateTrayIcon();
+    AllowTaskbarCreated(m_frame.GetSafeHwnd());
     // The idle timers' re-arm refreshes the tooltip as its first step.
     RefreshTrayTooltip();
     EnableWindow(GetDlgItem(IDC_FORM_WAKE_WITH_MOUSE), GetWindowsVersionClass() != kVersionClassVista);

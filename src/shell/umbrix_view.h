@@ -30,6 +30,8 @@ inline constexpr UINT kTrayIconId = 90;
 // The message the shell broadcasts to top-level windows when the taskbar is
 // (re)created; the frame hands it to the view.
 UINT TaskbarCreatedMessage();
+// Lets that broadcast through to `frame` even when the program runs elevated.
+void AllowTaskbarCreated(HWND frame);
 // Opens the maker's web page of a Help-menu command; false for any other command.
 bool OpenMakerWebPage(UINT command);
 
