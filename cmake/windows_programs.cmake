@@ -61,6 +61,8 @@ set(UMBRIX_WIN_SOURCES
     src/shell/hot_keys_win.cpp
     src/shell/dlg_select_function.cpp
     src/shell/shortcut_file_win.cpp
+    src/shell/tray_icon_win.cpp
+    src/shell/settings_form_win.cpp
     src/dialogs/startup_windows.cpp
     src/dialogs/dlg_screen_saver.cpp
     src/dialogs/tip_dlg.cpp

@@ -16,6 +16,31 @@
 #define IDC_FORM_WAKE_WITH_MOUSE        1037
 #define IDC_FORM_FOCUS_HOLDER           1038
 #define IDC_FORM_PASSWORD               1040
+// Hot-key groups
+#define IDC_FORM_HOTKEY                 1000
+#define IDC_FORM_HOTKEY_CHANGE          1001
+#define IDC_FORM_LOCK_HOTKEY            1002
+#define IDC_FORM_HOTKEY_CLEAR           1003
+#define IDC_FORM_LOCK_HOTKEY_CHANGE     1005
+#define IDC_FORM_LOCK_HOTKEY_CLEAR      1006
+#define IDC_FORM_HOTKEY_CONFIRM         1018
+#define IDC_FORM_HOTKEY_SECONDS         1019
+#define IDC_FORM_HOTKEY_SECONDS_SPIN    1020
+#define IDC_FORM_LOCK_HOTKEY_CONFIRM    1021
+#define IDC_FORM_LOCK_HOTKEY_SECONDS    1025
+#define IDC_FORM_LOCK_HOTKEY_SECONDS_SPIN 1026
+// Tray group
+#define IDC_FORM_SHOW_TRAY_ICON         1004
+#define IDC_FORM_LEFT_CLICK             1011
+#define IDC_FORM_RESET_ACTIONS          1013
+#define IDC_FORM_RIGHT_CLICK            1015
+#define IDC_FORM_LEFT_DOUBLE_CLICK      1016
+#define IDC_FORM_RIGHT_DOUBLE_CLICK     1017
+#define IDC_FORM_TRAY_ICON_FILE         1030
+#define IDC_FORM_TRAY_ICON_BROWSE       1031
+#define IDC_FORM_TRAY_ICON_CLEAR        1032
+// Desktop-shortcut button (routed like its menu command)
+#define IDC_FORM_DESKTOP_SHORTCUT       1024
 
 // Confirmation countdown (dialog 315)
 #define IDD_CONFIRMATION                315
@@ -201,9 +226,19 @@
 #define ID_WELCOME_CENTER               32841
 #define ID_HELP_VIDEOS                  32846
 #define ID_APP_ABOUT                    57664
+// Tray menus (pop-up 0 of each): 316 before Windows Vista, 317 from Vista on
+#define IDR_TRAY_MENU                   316
+#define IDR_TRAY_MENU_VISTA             317
 
 // Commands (frame menu 128, tray menus)
+#define ID_TRAY_SHOW_MENU               310
 #define ID_APP_EXIT_UMBRIX              32772
+#define ID_SYS_ADD_REMOVE_PROGRAM       32773
+#define ID_SYS_DISPLAY_PROPERTIES       32774
+#define ID_SYS_POWER_MANAGEMENT         32775
+#define ID_SYS_SYSTEM_PROPERTIES        32776
+#define ID_SYS_SOUND_PROPERTIES         32777
+#define ID_SYS_INTERNET_PROPERTIES      32778
 #define ID_TRAY_SETTINGS                32779
 #define ID_LAUNCH_VANDRIC               32780
 #define ID_LAUNCH_PIMBROOK              32781
@@ -223,12 +258,42 @@
 #define ID_KEYBOARD_SHORTCUTS           32799
 #define ID_MONITOR_OFF_AFTER            32800
 #define ID_IDLE_MONITOR_OFF             32801
+#define ID_CHANGE_SCREENSAVER           32795
+#define ID_START_SCREENSAVER            32796
+#define ID_IDLE_SCREENSAVER             32797
+#define ID_LOCK_KEYBOARD_MOUSE          32798
+#define ID_KEYBOARD_SHORTCUTS           32799
+#define ID_DELAY_MONITOR_OFF            32800
+#define ID_IDLE_MONITOR_OFF             32801
+#define ID_LOCK_AND_MONITOR_OFF         32803
+#define ID_MONITOR_OFF                  32804
+#define ID_SYS_THEME_SETTINGS           32805
+#define ID_SYS_SCREENSAVER_SETTINGS     32806
+#define ID_SYS_DESKTOP_BACKGROUND       32807
+#define ID_SYS_COLOR_SCHEME             32808
+#define ID_SYS_FONT_SIZE_DPI            32809
+#define ID_SYS_ADD_REMOVE_PROGRAMS      32810
+#define ID_SYS_POWER_PLAN               32811
 #define ID_POWER_SUSPEND                32812
 #define ID_VISIT_WEBSITE                32816
+#define ID_WEB_NEWS_BY_MAIL             32820
+#define ID_TIP_OF_DAY                   32821
+#define ID_APP_LOOK_AND_MORE            32822
 #define ID_TEXT_TO_SPEECH               32828
 #define ID_UMBRIX_DAILY                 32835
 #define ID_BATTERY_ALERT                32839
 #define ID_CONFIGURE_IDLE_ACTIONS       32840
+#define ID_CREATE_DESKTOP_SHORTCUT      32833
+#define ID_WEB_OTHER_PRODUCT            32834
+#define ID_DAILY_SCHEDULE               32835
+#define ID_LAUNCH_DORVELL               32838
+#define ID_IDLE_ACTIONS                 32840
+#define ID_WELCOME_CENTER               32841
+#define ID_WEB_ALL_PROGRAMS             32844
+#define ID_WEB_BUNDLE_OFFER             32845
+#define ID_HELP_VIDEOS                  32846
+#define ID_APP_EXIT                     57602
+#define ID_APP_ABOUT                    57664
 #define ID_VIEW_STATUS_BAR              59393
 
 // Frame status bar

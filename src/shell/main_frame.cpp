@@ -197,6 +197,11 @@ bool CMainFrame::OnCommand(UINT id)
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    // Broadcast to top-level windows only, so the frame passes it on.
+    if (msg == TaskbarCreatedMessage() && msg != 0) {
+        if (m_view && m_view->GetSafeHwnd()) m_view->OnTaskbarCreated();
+        return 0;
+    }
     switch (msg) {
     case UM_SHOW_SETTINGS:
         PostMessageW(m_hWnd, WM_COMMAND, ID_TRAY_SETTINGS, 0);

@@ -11,10 +11,11 @@
 #include "dialogs/dlg_screen_saver.h"
 #include "framework/app.h"
 #include "resources/resource.h"
-#include "shell/launcher_commands.h"
 #include "schedule/dlg_battery_alert.h"
 #include "schedule/dlg_cursor_tracer.h"
 #include "schedule/dlg_daily.h"
+#include "shell/hot_keys.h"
+#include "shell/launcher_commands.h"
 #include "shell/launchers.h"
 #include "shell/main_frame.h"
 #include "shell/shortcut_file_win.h"
@@ -23,7 +24,21 @@ namespace {
 constexpr EXECUTION_STATE kStayAwake = ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED;
 }  // namespace
 
-CUmbrixView::CUmbrixView(CMainFrame& frame) : CDialog(IDD_UMBRIX_FORM), m_frame(frame) {}
+CUmbrixView::CUmbrixView(CMainFrame& frame)
+    : CDialog(IDD_UMBRIX_FORM),
+      m_frame(frame),
+      m_hotKeyRegistrar(std::make_unique<CThreadHotKeyRegistrar>()),
+      m_hotKeyNotices(std::make_unique<CHotKeyMessageBoxes>(&frame)),
+      m_hotKeys(std::make_unique<CHotKeys>(AfxProfile(), *m_hotKeyRegistrar, *m_hotKeyNotices,
+                                           SystemHasNoRepeatFlag()))
+{
+}
+
+CUmbrixView::~CUmbrixView()
+{
+    // An icon must not outlive its window in the tray.
+    if (m_iconPresent && IsWindow()) RemoveTrayIcon();
+}
 
 bool CUmbrixView::Create()
 {
@@ -39,7 +54,14 @@ bool CUmbrixView::OnInitDialog()
 
 void CUmbrixView::DoDataExchange(CDataExchange& dx)
 {
+    dx.Check(IDC_FORM_HOTKEY_CONFIRM, m_hotKeyConfDisplay);
+    dx.Text(IDC_FORM_HOTKEY_SECONDS, m_hotKeyConfDuration);
+    dx.MinMaxInt(IDC_FORM_HOTKEY_SECONDS, m_hotKeyConfDuration, 1, 60);
     dx.Check(IDC_FORM_KEEP_ACTIVE, m_keepSystemActive);
+    dx.Text(IDC_FORM_TRAY_ICON_FILE, m_trayIconFile);
+    dx.Text(IDC_FORM_LOCK_HOTKEY_SECONDS, m_hotKeyConfDurationLock);
+    dx.MinMaxInt(IDC_FORM_LOCK_HOTKEY_SECONDS, m_hotKeyConfDurationLock, 1, 60);
+    dx.Check(IDC_FORM_LOCK_HOTKEY_CONFIRM, m_hotKeyConfDisplayLock);
     dx.Check(IDC_FORM_VOICE_ALERT, m_voiceAlert);
     dx.Check(IDC_FORM_WAKE_WITH_MOUSE, m_wakeWithMouse);
     dx.Check(IDC_FORM_PASSWORD, m_password);
@@ -48,7 +70,12 @@ void CUmbrixView::DoDataExchange(CDataExchange& dx)
 void CUmbrixView::LoadFormValues()
 {
     ISettingsStore& profile = AfxProfile();
+    m_hotKeyConfDisplay = profile.ReadInt(kSettingsSection, L"HotKeyConfDisplay", 0);
+    m_hotKeyConfDuration = profile.ReadInt(kSettingsSection, L"HotKeyConfDuration", 1);
     m_keepSystemActive = profile.ReadInt(kSettingsSection, L"KeepSystemActive", 0);
+    m_trayIconFile = profile.ReadString(kSettingsSection, L"SystemTrayIconFile", L"");
+    m_hotKeyConfDurationLock = profile.ReadInt(kSettingsSection, L"HotKeyConfDurationLock", 1);
+    m_hotKeyConfDisplayLock = profile.ReadInt(kSettingsSection, L"HotKeyConfDisplayLock", 0);
     m_voiceAlert = profile.ReadInt(kSettingsSection, L"ConfirmationDialogVoiceAlert", 1);
     m_wakeWithMouse = profile.ReadInt(kSettingsSection, L"AllowWakeUpWithMouse", 1);
     m_password = profile.ReadInt(kSettingsSection, L"EnableSellory", 0);
@@ -60,8 +87,18 @@ void CUmbrixView::OnInitialUpdate()
     UpdateData(false);
     if (m_keepSystemActive) KeepAwake(true);
     StartTimerLoop();
+    InitFormControls();
+    EnableConfirmationFields();
     if (HWND holder = GetDlgItem(IDC_FORM_FOCUS_HOLDER))
         SetWindowPos(holder, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowStoredHotKey(HotKeyId::MonitorOff);
+    ShowStoredHotKey(HotKeyId::LockAndMonitorOff);
+    FillClickLists();
+    const int sysTray = AfxProfile().ReadInt(kSettingsSection, L"SysTray", 1);
+    CheckDlgButton(m_hWnd, IDC_FORM_SHOW_TRAY_ICON, sysTray == 1 ? BST_CHECKED : BST_UNCHECKED);
+    if (sysTray == 1) CreateTrayIcon();
+    AllowTaskbarCreated(m_frame.GetSafeHwnd());
+    // Refreshes the tray tooltip as its first step.
     RearmIdleTimers();
     EnableWindow(GetDlgItem(IDC_FORM_WAKE_WITH_MOUSE), GetWindowsVersionClass() != kVersionClassVista);
     ShowWindow(SW_SHOW);
@@ -69,8 +106,10 @@ void CUmbrixView::OnInitialUpdate()
 
 void CUmbrixView::OpenSettings()
 {
+    FillClickLists();
     LoadFormValues();
     UpdateData(false);
+    EnableConfirmationFields();
     HWND frame = m_frame.GetSafeHwnd();
     ::ShowWindow(frame, SW_SHOW);
     SetActiveWindow(frame);
@@ -93,12 +132,20 @@ void CUmbrixView::KeepAwake(bool keep)
 void CUmbrixView::Save()
 {
     if (!UpdateData(true)) return;
+    m_hotKeys->StoreBoth(HotKeyFieldOf(HotKeyId::MonitorOff), HotKeyFieldOf(HotKeyId::LockAndMonitorOff));
     ISettingsStore& profile = AfxProfile();
+    profile.WriteInt(kSettingsSection, L"HotKeyConfDuration", m_hotKeyConfDuration);
+    profile.WriteInt(kSettingsSection, L"HotKeyConfDisplay", m_hotKeyConfDisplay);
+    profile.WriteInt(kSettingsSection, L"HotKeyConfDurationLock", m_hotKeyConfDurationLock);
+    profile.WriteInt(kSettingsSection, L"HotKeyConfDisplayLock", m_hotKeyConfDisplayLock);
     profile.WriteInt(kSettingsSection, L"KeepSystemActive", m_keepSystemActive);
+    profile.WriteString(kSettingsSection, L"SystemTrayIconFile", m_trayIconFile);
     profile.WriteInt(kSettingsSection, L"ConfirmationDialogVoiceAlert", m_voiceAlert);
     profile.WriteInt(kSettingsSection, L"AllowWakeUpWithMouse", m_wakeWithMouse);
     profile.WriteInt(kSettingsSection, L"EnableSellory", m_password);
     KeepAwake(m_keepSystemActive != 0);
+    RefreshTrayTooltip();
+    StoreClickActions(false);
     Hide(true);
 }
 
@@ -112,8 +159,24 @@ void CUmbrixView::OnCancel()
     Hide(true);
 }
 
+bool CUmbrixView::OnCommand(WORD id, WORD notifyCode, HWND control)
+{
+    if (id == IDOK || id == IDCANCEL) return false;
+    if (control) return notifyCode == BN_CLICKED && OnFormCommand(id);
+    // A menu command, or one posted by a tray click: the view's own first,
+    // then the frame's.
+    if (OnCmdMsg(id)) return true;
+    SendMessageW(m_frame.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    return true;
+}
+
 bool CUmbrixView::OnMessage(UINT msg, WPARAM, LPARAM lParam, INT_PTR& result)
 {
+    if (msg == UM_TRAY_NOTIFY) {
+        OnTrayNotify(LOWORD(lParam));
+        result = 0;
+        return true;
+    }
     if (msg == WM_NOTIFY) {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->idFrom == IDC_FORM_FEEDBACK_LINK && (header->code == NM_CLICK || header->code == NM_RETURN)) {
@@ -130,6 +193,11 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     HWND self = m_hWnd;
     switch (id) {
     case ID_TRAY_SETTINGS: OpenSettings(); return true;
+    case ID_TRAY_SHOW_MENU: ShowTrayMenu(); return true;
+    case ID_MONITOR_OFF: MonitorOff(0); return true;
+    case ID_LOCK_AND_MONITOR_OFF: LockAndMonitorOff(m_frame.GetSafeHwnd()); return true;
+    case ID_START_SCREENSAVER: StartDefaultScreenSaver(); return true;
+    case ID_APP_EXIT: Hide(true); return true;
     case ID_APP_EXIT_UMBRIX: OnAppExit(); return true;
     case ID_POWER_SHUTDOWN: ExitWindowsOperation(self, kEwxShutdown); return true;
     case ID_POWER_RESTART: ExitWindowsOperation(self, kEwxReboot); return true;
@@ -157,15 +225,6 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     }
 }
 
-bool CUmbrixView::OnCommand(WORD id, WORD notifyCode, HWND)
-{
-    if (id == IDC_FORM_CREATE_SHORTCUT && notifyCode == BN_CLICKED) {
-        OnCreateDesktopShortcut();
-        return true;
-    }
-    return false;
-}
-
 void CUmbrixView::OnCreateDesktopShortcut()
 {
     CreateDesktopShortcut(m_hWnd);
@@ -188,7 +247,7 @@ void CUmbrixView::ExitProcedure(bool askAboutHotKeys)
                     L"work.\nDo you wish to continue?",
                     L"Umbrix", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    // The tray icon is removed here once the tray exists.
+    RemoveTrayIcon();
     System().SetThreadExecutionState(ES_CONTINUOUS);
     PostQuitMessage(0);
 }

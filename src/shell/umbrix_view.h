@@ -3,17 +3,44 @@
 // target of the tray and menu commands.
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <type_traits>
+
 #include "framework/dialog.h"
 #include "schedule/idle_actions.h"
 #include "schedule/idle_timers.h"
+#include "shell/hot_key_rules.h"
+#include "shell/tray_actions.h"
 
 class CMainFrame;
+
+// Owners of the tray's icon and menu handles.
+struct CIconDeleter {
+    void operator()(HICON icon) const { if (icon) DestroyIcon(icon); }
+};
+struct CMenuDeleter {
+    void operator()(HMENU menu) const { if (menu) DestroyMenu(menu); }
+};
+using CIconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, CIconDeleter>;
+using CMenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, CMenuDeleter>;
+
+// The tray icon's callback message; the low word of lParam is the mouse message.
+inline constexpr UINT UM_TRAY_NOTIFY = WM_USER + 300;
+inline constexpr UINT kTrayIconId = 90;
+// The message the shell broadcasts to top-level windows when the taskbar is
+// (re)created; the frame hands it to the view.
+UINT TaskbarCreatedMessage();
+// Lets that broadcast through to `frame` even when the program runs elevated.
+void AllowTaskbarCreated(HWND frame);
 
 // The timer loop's state and decisions come from CIdleTimers; the view owns
 // the four timers on its window (timer members in umbrix_view_timers.cpp).
 class CUmbrixView : public CDialog, public CIdleTimers {
 public:
     explicit CUmbrixView(CMainFrame& frame);
+    ~CUmbrixView() override;
 
     bool Create();
     // Runs once, when start-up creates the frame: loads the form and starts
@@ -41,8 +68,6 @@ public:
     void RearmDelayTimer();
     void ShowIdleSeconds();
     void CheckIdleActions();
-    // The tray icon fills this in; every re-arm calls it first.
-    void RefreshTrayTooltip();
 
     // Commands 32801, 32797, 32800 and 32840.
     void OnIdleMonitorOff();
@@ -55,18 +80,42 @@ public:
     // The cursor position sampled at the end of the latest 1-second tick.
     POINT m_cursorPos{};
 
+    // Tray icon (tray_icon_win.cpp). Create reports whether the shell took
+    // the icon; Remove is harmless without one.
+    bool CreateTrayIcon();
+    void RemoveTrayIcon();
+    // Reloads the icon and shows the tooltip of the active triggers; also
+    // sets the idle thresholds of the enabled idle triggers.
+    void RefreshTrayTooltip();
+    void ShowTrayMenu();
+    // The shell (re)started: puts the icon back with its current tooltip.
+    void OnTaskbarCreated();
+    HMENU TrayMenu() const { return m_trayMenu.get(); }
+    const std::wstring& TrayTip() const { return m_trayTip; }
+
+    // Form fields (bound by data exchange).
+    int m_hotKeyConfDisplay = 0;
+    int m_hotKeyConfDuration = 1;
     int m_keepSystemActive = 0;
+    std::wstring m_trayIconFile;
+    int m_hotKeyConfDurationLock = 1;
+    int m_hotKeyConfDisplayLock = 0;
     int m_voiceAlert = 0;
     int m_wakeWithMouse = 0;
     int m_password = 0;
+
+    // Tray state.
+    bool m_iconPresent = false;
+    CIconHandle m_trayIcon;
+    CMenuHandle m_trayMenu;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnOK() override;      // Save
     void OnCancel() override;  // hide
-    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void OnTimer(UINT_PTR id) override;
 
     // CIdleTimers
@@ -89,6 +138,35 @@ private:
     void KeepAwake(bool keep);
     void ExitProcedure(bool askAboutHotKeys);
 
+    // Tray (tray_icon_win.cpp).
+    void LoadTrayIconHandle();
+    bool AddTrayIcon(const std::wstring& tip);
+    void OnTrayNotify(UINT mouseMessage);
+    void SetTrayMenuDefaultItem();
+    void FillClickList(int controlId, TrayGesture gesture);
+    void FillClickLists();
+    void StoreClickActions(bool reset);
+    void OnShowTrayIconBox();
+    void OnBrowseTrayIconFile();
+    void OnClearTrayIconFile();
+
+    // Hot-key fields (hot_keys_win.cpp).
+    void ShowStoredHotKey(HotKeyId id);
+    HotKeyField HotKeyFieldOf(HotKeyId id) const;
+    void EnableConfirmationFields();
+    bool OnHotKeyCommand(WORD id);
+
+    // Form (settings_form_win.cpp).
+    bool OnFormCommand(WORD id);
+    void InitFormControls();
+    void OnWakeWithMouseClicked();
+    void OnPasswordClicked();
+
     CMainFrame& m_frame;
     CIdleActions m_idleActions;
+    std::wstring m_trayTip = L"Umbrix";
+    UINT m_taskbarCreated = 0;
+    std::unique_ptr<IHotKeyRegistrar> m_hotKeyRegistrar;
+    std::unique_ptr<IHotKeyNotices> m_hotKeyNotices;
+    std::unique_ptr<CHotKeys> m_hotKeys;
 };

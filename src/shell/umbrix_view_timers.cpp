@@ -76,11 +76,6 @@ void CUmbrixView::RearmDelayTimer()
     CIdleTimers::RearmDelayTimer(AfxProfile());
 }
 
-void CUmbrixView::RefreshTrayTooltip()
-{
-    // The tray icon fills this in: tooltip text and the two thresholds.
-}
-
 void CUmbrixView::StartViewTimer(unsigned id, unsigned periodMs)
 {
     SetTimer(m_hWnd, id, periodMs, nullptr);

@@ -31,6 +31,8 @@ protected:
     {
         ResetTestProfile();
         AfxProfile().WriteInt(kSettingsSection, L"ConfirmationDialogVoiceAlert", 0);
+        // No tray icon: removing the last one from Wine's tray takes 2 s.
+        AfxProfile().WriteInt(kSettingsSection, L"SysTray", 0);
         ASSERT_TRUE(m_frame.Create());
         AfxGetApp()->m_pMainWnd = &m_frame;
         m_system.ClearRequests();
