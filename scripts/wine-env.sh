@@ -72,7 +72,9 @@ umbrix_ensure_wine() {
     # waits up to 2 s for it to withdraw each closing window. Unmanaged
     # windows close at once (and look as they did: no manager, no title bar).
     # Read when a process starts: every program started from here on sees it.
-    if [ -n "${UMBRIX_XVFB_PID:-}" ]; then
+    # UMBRIX_WINE_MANAGED=1 keeps the default: unmanaged, Wine's tray window
+    # takes no clicks (measured), which the end-to-end tests need.
+    if [ -n "${UMBRIX_XVFB_PID:-}" ] && [ "${UMBRIX_WINE_MANAGED:-0}" != 1 ]; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
     fi
     [ -f "$WINEPREFIX/system.reg" ]

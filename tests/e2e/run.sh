@@ -48,6 +48,8 @@ unset DISPLAY
 umbrix_ensure_display || { echo "0 passed, 1 failed"; exit 1; }
 echo "e2e: display $DISPLAY, prefix $WINEPREFIX"
 started=$SECONDS
+# The tray tests click Wine's tray window, which takes clicks only while managed.
+export UMBRIX_WINE_MANAGED=1
 umbrix_ensure_wine
 echo "e2e: Wine session ready in $((SECONDS - started)) s"
 
