@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# Footprint benchmark (not a test): Umbrix.exe beside a bare tray program
-# built with the same toolchain and flags, both run under the same Wine
-# server, five runs each. Per program it measures
-#   start    ms from process start until the frame window exists
-#   handover ms a second start takes to hand its request over and end
-#   rss      KiB resident one second after start
-# and prints each median and the ratio program / bare.
+# Footprint benchmark (not a test): Umbrix.exe and Vandric.exe beside a bare
+# tray program built with the same toolchain and flags, all run under the
+# same Wine server. Two sections:
+# 1. Start-up, RUNS runs each (default 5). Per program it measures
+#      start     ms from process start until its window exists (Umbrix's
+#                frame, Vandric's schedule dialog, the bare program's window)
+#      handover  ms a second start takes to hand its request over and end
+#                (Vandric has none: "-")
+#      rss       KiB resident one second after start
+#    and prints each median and the ratio program / bare.
+# 2. Idle processor time: the bare program and Umbrix :silent, with the idle
+#    monitor-off, idle screen saver and every idle action enabled at 1000
+#    minutes, run side by side; after a 5 s settle, the CPU time (user +
+#    system, summed over the process's threads) each uses in
+#    BENCH_IDLE_SECONDS seconds (default 60), in ms, and the ratio
+#    Umbrix / bare. Time spent in the shared wineserver is not counted.
 #   bash scripts/benchmark.sh [RUNS]
 # Builds first (scripts/build.sh). Uses its own Wine session under
-# build/bench-wine and, without a display, its own Xvfb.
+# build/bench-wine and, without a display, its own Xvfb. Umbrix and Vandric
+# run with their journals set (build/bench), so they request nothing real.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 repo="$(pwd)"
 runs="${1:-5}"
+idle_seconds="${BENCH_IDLE_SECONDS:-60}"
+idle_settle=5
 
 bash scripts/install-deps.sh >/dev/null
 bash scripts/build.sh >/dev/null
@@ -34,13 +46,39 @@ umbrix_ensure_wine
 # No real effect from Umbrix's start-up (the companion start is journalled).
 export UMBRIX_JOURNAL
 UMBRIX_JOURNAL="$(umbrix_win_path "$bench/journal.txt")"
+export VANDRIC_JOURNAL
+VANDRIC_JOURNAL="$(umbrix_win_path "$bench/vandric-journal.txt")"
+
+# The idle triggers and idle actions of section 2, all at 1000 minutes (no
+# separate enable value for an idle action: minutes 0 means off).
+settings_key='HKCU\Software\Corvane\Umbrix\Settings'
+idle_values=(EnableIdleUBX=1 IdleUBXMins=1000 EnableIdleUBXScr=1 IdleUBXMinsScr=1000
+    IdleDurationLogOff=1000 IdleDurationShutdown=1000 IdleDurationHibernate=1000 IdleDurationStandby=1000)
+# add | delete: writes or removes them in the prefix's registry.
+idle_settings() {
+    local v
+    for v in "${idle_values[@]}"; do
+        if [ "$1" = add ]; then
+            wine reg add "$settings_key" /v "${v%%=*}" /t REG_DWORD /d "${v#*=}" /f </dev/null >/dev/null 2>&1
+        else
+            wine reg delete "$settings_key" /v "${v%%=*}" /f </dev/null >/dev/null 2>&1 || true
+        fi
+    done
+}
+# Section 1 measures Umbrix with no idle settings left over from an earlier
+# run, and past its very first start: that one opens the help videos, a
+# modal window, before the frame exists.
+idle_settings delete
+wine reg add 'HKCU\Software\Corvane\Umbrix\Workspace' /v "Help Videos Shown" /t REG_DWORD /d 1 /f \
+    </dev/null >/dev/null 2>&1
 
 now_ns() { date +%s%N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
 # One run of one program: NAME EXE CAPTION FIRST_ARGS SECOND_ARGS. The first
 # start must leave an instance with a window CAPTION; the second start must
-# find it, hand over and end. Appends "start handover rss" to $bench/NAME.runs.
+# find it, hand over and end. SECOND_ARGS "-": no second start (handover
+# "-"). Appends "start handover rss" to $bench/NAME.runs.
 measure_once() {
     local name="$1" exe="$2" caption="$3" first="$4" second="$5"
     local t0 t1 pid start rss handover
@@ -50,6 +88,12 @@ measure_once() {
     pid=$!
     until xdotool search --name "^$caption\$" >/dev/null 2>&1; do
         kill -0 "$pid" 2>/dev/null || { echo "$name ended before its window existed" >&2; return 1; }
+        # A window that waits for an answer (a first-start dialog) would
+        # otherwise hold the benchmark for ever.
+        if [ $(($(now_ns) - t0)) -gt 60000000000 ]; then
+            echo "$name: no window \"$caption\" after 60 s" >&2
+            return 1
+        fi
         sleep 0.005
     done
     t1=$(now_ns)
@@ -57,11 +101,15 @@ measure_once() {
     # One second after the start, however long the window took.
     sleep "$(awk -v ms="$start" 'BEGIN { s = 1 - ms / 1000; print (s > 0) ? s : 0 }')"
     rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
-    t0=$(now_ns)
-    # shellcheck disable=SC2086
-    wine "$exe" $second </dev/null >/dev/null 2>&1
-    t1=$(now_ns)
-    handover=$(((t1 - t0) / 1000000))
+    if [ "$second" = - ]; then
+        handover=-
+    else
+        t0=$(now_ns)
+        # shellcheck disable=SC2086
+        wine "$exe" $second </dev/null >/dev/null 2>&1
+        t1=$(now_ns)
+        handover=$(((t1 - t0) / 1000000))
+    fi
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     while xdotool search --name "^$caption\$" >/dev/null 2>&1; do sleep 0.05; done
@@ -73,6 +121,7 @@ measure_once() {
 programs=(
     "bare|$bench/BareTray.exe|BareTray||"
     "Umbrix|$repo/build/win/Umbrix.exe|Umbrix : Settings|:silent|-1"
+    "Vandric|$repo/build/win/Vandric.exe|Schedule Action - Vandric||-"
 )
 
 # Runs alternate between the programs, so a machine that gets busier or
@@ -87,8 +136,16 @@ for i in $(seq 0 "$runs"); do
 done
 
 # Median of column COLUMN of NAME's counted runs.
-column_median() { tail -n +2 "$bench/$1.runs" | awk -v c="$2" '{ print $c }' | median; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }'; }
+# A column of "-" (no such measure) gives "-".
+column_median() {
+    local values
+    values=$(tail -n +2 "$bench/$1.runs" | awk -v c="$2" '{ print $c }')
+    if grep -qx -- - <<<"$values"; then echo -; else median <<<"$values"; fi
+}
+ratio() {
+    if [ "$1" = - ] || [ "$2" = - ]; then echo -; return; fi
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }'
+}
 
 printf '%-10s %12s %12s %12s   (medians of %s runs)\n' program "start ms" "handover ms" "rss KiB" "$runs"
 for p in "${programs[@]}"; do
@@ -104,3 +161,42 @@ for p in "${programs[@]}"; do
             "$(ratio "$handover" "$bare_handover")" "$(ratio "$rss" "$bare_rss")"
     fi
 done
+
+# Section 2: processor time while idle. Both programs run at once, so the
+# section takes one settle and one measuring period of wall time.
+# CPU ns of process PID so far: the first field of schedstat (time on the
+# processor) summed over its threads.
+cpu_ns() {
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d", s }'
+}
+idle_settings add
+idle_pids=()
+idle_names=(bare Umbrix)
+wine "$bench/BareTray.exe" </dev/null >/dev/null 2>&1 &
+idle_pids+=($!)
+wine "$repo/build/win/Umbrix.exe" :silent </dev/null >/dev/null 2>&1 &
+idle_pids+=($!)
+for caption in BareTray "Umbrix : Settings"; do
+    timeout 60 xdotool search --sync --name "^$caption\$" >/dev/null 2>&1 || { echo "no window $caption" >&2; exit 1; }
+done
+sleep "$idle_settle"
+cpu0=()
+for pid in "${idle_pids[@]}"; do cpu0+=("$(cpu_ns "$pid")"); done
+sleep "$idle_seconds"
+cpu_ms=()
+for i in "${!idle_pids[@]}"; do
+    pid=${idle_pids[$i]}
+    kill -0 "$pid" 2>/dev/null || { echo "${idle_names[$i]} ended while idle" >&2; exit 1; }
+    cpu_ms+=($((($(cpu_ns "$pid") - cpu0[i]) / 1000000)))
+done
+for pid in "${idle_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+done
+idle_settings delete
+
+echo
+printf '%-10s %12s   (%s s idle after a %s s settle, one run)\n' program "cpu ms" "$idle_seconds" "$idle_settle"
+printf '%-10s %12s\n' bare "${cpu_ms[0]}"
+printf '%-10s %12s\n' Umbrix "${cpu_ms[1]}"
+printf '%-10s %12s\n' "  / bare" "$(awk -v a="${cpu_ms[1]}" -v b="${cpu_ms[0]}" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }')"
