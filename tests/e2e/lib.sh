@@ -261,3 +261,16 @@ run_second() {
     E2E_SECOND_PID=$UMBRIX_PID
     wait_exit "$E2E_SECOND_PID" "$limit"
 }
+
+# answer_box KEY [SHOT]: presses KEY in the shown message box captioned
+# "Umbrix" (after a screenshot named SHOT), then waits until it is gone, so
+# the next keys reach the window below it.
+answer_box() {
+    local id
+    id="$(wait_visible Umbrix 10 | head -n 1)"
+    [ -n "$id" ] || return 1
+    [ -n "${2:-}" ] && screenshot "$2"
+    timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
+    xdotool key --clearmodifiers "$1"
+    wait_hidden Umbrix 10
+}

@@ -8,18 +8,6 @@ E2E_CHOOSER_CAPTION='Umbrix - Desktop Shortcut'
 # post_command ID: sends menu command ID to the running frame.
 post_command() { timeout 20 wine "$E2E_POST_TOOL" "$E2E_CAPTION" "$1" </dev/null >>"$E2E_LOG" 2>&1; }
 
-# answer_box KEY [NAME]: gives the visible "Umbrix" message box the focus,
-# takes screenshot NAME when given, and presses KEY.
-answer_box() {
-    local id
-    id="$(wait_visible Umbrix 10 | head -n 1)"
-    [ -n "$id" ] || return 1
-    [ -n "${2:-}" ] && screenshot "$2"
-    timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
-    xdotool key --clearmodifiers "$1"
-    wait_hidden Umbrix 10
-}
-
 test_volume_actions_mute_and_report_failures() {
     start_first :silent || return
     second_start 19

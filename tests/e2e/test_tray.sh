@@ -68,15 +68,6 @@ press_hot_key() {
     xdotool key --clearmodifiers "$1"
 }
 
-# answer_box KEY: answers the visible "Umbrix" message box with KEY.
-answer_box() {
-    local id
-    id="$(wait_visible Umbrix 10 | head -n 1)"
-    [ -n "$id" ] || return 1
-    timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
-    xdotool key --clearmodifiers "$1"
-}
-
 test_shell_tray_icon_menu_and_double_click() {
     start_first :silent || return
     local tray base menu
