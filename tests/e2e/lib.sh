@@ -274,3 +274,17 @@ answer_box() {
     xdotool key --clearmodifiers "$1"
     wait_hidden Umbrix 10
 }
+
+# Wine drops the tray icon of a program that was ended by force only when the
+# mouse passes over it, and keeps it in front of later icons until then: the
+# mouse sweeps the whole tray window a few times.
+tray_sweep() {
+    local tray x pass WIDTH HEIGHT X Y SCREEN WINDOW
+    tray="$(find_windows 'Wine System Tray' | head -n 1)"
+    [ -n "$tray" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$tray")"
+    for pass in 1 2 3; do
+        for x in $(seq 2 5 "$WIDTH"); do xdotool mousemove --window "$tray" "$x" 10; done
+        sleep 0.1
+    done
+}

@@ -10,19 +10,13 @@ tray_norm() { sed -E 's/^SendMessageW [0-9]+ /SendMessageW <frame> /'; }
 tray_window() { wait_window "$E2E_TRAY_CAPTION" 10 | head -n 1; }
 
 # Clicks the icon in the first place of the tray window with BUTTON; REPEAT
-# 2 makes a double click. Programs ended by force leave their icons behind,
-# in front of ours. Wine drops such an icon when the mouse moves over it (its
-# owner window is gone) and moves the next ones up, so the mouse sweeps the
-# whole tray a few times first.
+# 2 makes a double click. Icons left behind by programs ended by force are
+# swept away first.
 tray_click() {
-    local tray x pass WIDTH HEIGHT X Y SCREEN WINDOW
+    local tray
     tray="$(tray_window)"
     [ -n "$tray" ] || return 1
-    eval "$(xdotool getwindowgeometry --shell "$tray")"
-    for pass in 1 2 3; do
-        for x in $(seq 2 5 "$WIDTH"); do xdotool mousemove --window "$tray" "$x" 10; done
-        sleep 0.1
-    done
+    tray_sweep
     xdotool mousemove --window "$tray" 10 10 click --repeat "${2:-1}" --delay 80 "$1"
 }
 

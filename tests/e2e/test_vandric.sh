@@ -69,6 +69,7 @@ v_tray_point() {
     V_TRAY_Y=$((Y + 10))
 }
 v_tray_menu() {
+    tray_sweep
     v_tray_point || return 1
     xdotool mousemove "$V_TRAY_X" "$V_TRAY_Y" click 3
     sleep 0.7
