@@ -26,7 +26,7 @@ bool CDlgWelcome::OnCommand(WORD id, WORD notifyCode, HWND)
         PostMessageW(m_frame, WM_COMMAND, ID_TRAY_SETTINGS, 0);
         return true;
     case IDC_WELCOME_SHORTCUT:
-        PostMessageW(m_frame, WM_COMMAND, ID_DESKTOP_SHORTCUTS, 0);
+        PostMessageW(m_frame, WM_COMMAND, ID_CREATE_DESKTOP_SHORTCUT, 0);
         return true;
     default:
         return false;

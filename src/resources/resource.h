@@ -100,7 +100,6 @@
 #define IDC_SELECT_RIGHT_CLICK          1010
 #define IDC_SELECT_LIST                 1030
 #define IDC_SELECT_CONFIRM              1037
-#define IDC_FORM_CREATE_SHORTCUT        1024
 
 // Launcher and system-action commands (tray menus, frame menu 128)
 #define ID_SETTINGS_ADD_REMOVE          32773
@@ -109,7 +108,6 @@
 #define ID_SETTINGS_SYSTEM              32776
 #define ID_SETTINGS_SOUND               32777
 #define ID_SETTINGS_INTERNET            32778
-#define ID_LAUNCH_BRANDLE               32798
 #define ID_LAUNCH_QUORVEL               32802
 #define ID_SETTINGS_THEME               32805
 #define ID_SETTINGS_SCREEN_SAVER        32806
@@ -219,10 +217,8 @@
 #define ID_VIEW_APPLOOK_OFF_2007_SILVER 217
 #define ID_VIEW_APPLOOK_OFF_2007_AQUA   218
 #define ID_VIEW_APPLOOK_BASIC_SKIN      219
-#define ID_CHANGE_SCREEN_SAVER          32795
 #define ID_TIP_OF_DAY                   32821
 #define ID_APP_LOOK_AND_MORE            32822
-#define ID_DESKTOP_SHORTCUTS            32833
 #define ID_WELCOME_CENTER               32841
 #define ID_HELP_VIDEOS                  32846
 #define ID_APP_ABOUT                    57664
@@ -233,12 +229,6 @@
 // Commands (frame menu 128, tray menus)
 #define ID_TRAY_SHOW_MENU               310
 #define ID_APP_EXIT_UMBRIX              32772
-#define ID_SYS_ADD_REMOVE_PROGRAM       32773
-#define ID_SYS_DISPLAY_PROPERTIES       32774
-#define ID_SYS_POWER_MANAGEMENT         32775
-#define ID_SYS_SYSTEM_PROPERTIES        32776
-#define ID_SYS_SOUND_PROPERTIES         32777
-#define ID_SYS_INTERNET_PROPERTIES      32778
 #define ID_TRAY_SETTINGS                32779
 #define ID_LAUNCH_VANDRIC               32780
 #define ID_LAUNCH_PIMBROOK              32781
@@ -254,46 +244,22 @@
 #define ID_TOGGLE_PROXY                 32792
 #define ID_HANGUP_MODEM                 32793
 #define ID_SCREEN_CORNER                32794
-#define ID_IDLE_SCREEN_SAVER            32797
 #define ID_KEYBOARD_SHORTCUTS           32799
-#define ID_MONITOR_OFF_AFTER            32800
 #define ID_IDLE_MONITOR_OFF             32801
 #define ID_CHANGE_SCREENSAVER           32795
 #define ID_START_SCREENSAVER            32796
 #define ID_IDLE_SCREENSAVER             32797
 #define ID_LOCK_KEYBOARD_MOUSE          32798
-#define ID_KEYBOARD_SHORTCUTS           32799
 #define ID_DELAY_MONITOR_OFF            32800
-#define ID_IDLE_MONITOR_OFF             32801
 #define ID_LOCK_AND_MONITOR_OFF         32803
 #define ID_MONITOR_OFF                  32804
-#define ID_SYS_THEME_SETTINGS           32805
-#define ID_SYS_SCREENSAVER_SETTINGS     32806
-#define ID_SYS_DESKTOP_BACKGROUND       32807
-#define ID_SYS_COLOR_SCHEME             32808
-#define ID_SYS_FONT_SIZE_DPI            32809
-#define ID_SYS_ADD_REMOVE_PROGRAMS      32810
-#define ID_SYS_POWER_PLAN               32811
 #define ID_POWER_SUSPEND                32812
 #define ID_VISIT_WEBSITE                32816
-#define ID_WEB_NEWS_BY_MAIL             32820
-#define ID_TIP_OF_DAY                   32821
-#define ID_APP_LOOK_AND_MORE            32822
 #define ID_TEXT_TO_SPEECH               32828
 #define ID_UMBRIX_DAILY                 32835
 #define ID_BATTERY_ALERT                32839
-#define ID_CONFIGURE_IDLE_ACTIONS       32840
-#define ID_CREATE_DESKTOP_SHORTCUT      32833
-#define ID_WEB_OTHER_PRODUCT            32834
-#define ID_DAILY_SCHEDULE               32835
-#define ID_LAUNCH_DORVELL               32838
 #define ID_IDLE_ACTIONS                 32840
-#define ID_WELCOME_CENTER               32841
-#define ID_WEB_ALL_PROGRAMS             32844
-#define ID_WEB_BUNDLE_OFFER             32845
-#define ID_HELP_VIDEOS                  32846
 #define ID_APP_EXIT                     57602
-#define ID_APP_ABOUT                    57664
 #define ID_VIEW_STATUS_BAR              59393
 
 // Frame status bar

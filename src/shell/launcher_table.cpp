@@ -33,7 +33,7 @@ const Launcher kLaunchers[] = {
 
     {ID_LAUNCH_VANDRIC, H::View, B::ProgramFolder, L"Vandric.exe", L"open", L"", S::Normal, false},
     {ID_LAUNCH_PIMBROOK, H::View, B::ProgramFolder, L"Pimbrook.exe", L"open", L"", S::Normal, false},
-    {ID_LAUNCH_BRANDLE, H::View, B::ProgramFolder, L"Brandle.exe", L"runas", L"", S::Normal, false},
+    {ID_LOCK_KEYBOARD_MOUSE, H::View, B::ProgramFolder, L"Brandle.exe", L"runas", L"", S::Normal, false},
     {ID_KEYBOARD_SHORTCUTS, H::View, B::ProgramFolder, L"Tarnwick.exe", L"open", L":LaunchedFromUBX", S::Normal, false},
     {ID_LAUNCH_DORVELL, H::View, B::ProgramFolder, L"Dorvell.exe", L"runas", L"", S::Normal, false},
     {ID_LAUNCH_QUORVEL, H::View, B::ProgramFolder, L"Quorvel.exe", L"open", L"", S::Normal, true},

@@ -212,15 +212,15 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     case ID_UMBRIX_DAILY: OnDailySchedule(self); return true;
     case ID_SCREEN_CORNER: OnScreenCorner(self); return true;
     case ID_BATTERY_ALERT: OnBatteryAlert(self); return true;
-    case ID_CHANGE_SCREEN_SAVER: {
+    case ID_CHANGE_SCREENSAVER: {
         CDlgScreenSaver chooser;
         chooser.DoModal();
         return true;
     }
     case ID_IDLE_MONITOR_OFF: OnIdleMonitorOff(); return true;
-    case ID_IDLE_SCREEN_SAVER: OnIdleScreenSaver(); return true;
-    case ID_MONITOR_OFF_AFTER: OnMonitorOffAfter(); return true;
-    case ID_CONFIGURE_IDLE_ACTIONS: OnConfigureIdleActions(); return true;
+    case ID_IDLE_SCREENSAVER: OnIdleScreenSaver(); return true;
+    case ID_DELAY_MONITOR_OFF: OnMonitorOffAfter(); return true;
+    case ID_IDLE_ACTIONS: OnConfigureIdleActions(); return true;
     default: return StartLauncher(id, LauncherHandler::View, self);
     }
 }

@@ -159,8 +159,8 @@ TEST_F(DesktopShortcut, FormButtonWithConfirmationAndRightClickStartsTheHelperTo
 {
     const std::wstring link = Expect(L"Restart Computer (With Confirmation).lnk");
     HWND view = m_frame.View()->GetSafeHwnd();
-    RunChooser([&] { SendMessageW(view, WM_COMMAND, MAKEWPARAM(IDC_FORM_CREATE_SHORTCUT, BN_CLICKED),
-                                        reinterpret_cast<LPARAM>(GetDlgItem(view, IDC_FORM_CREATE_SHORTCUT))); }, 4, 1, 1);
+    RunChooser([&] { SendMessageW(view, WM_COMMAND, MAKEWPARAM(IDC_FORM_DESKTOP_SHORTCUT, BN_CLICKED),
+                                        reinterpret_cast<LPARAM>(GetDlgItem(view, IDC_FORM_DESKTOP_SHORTCUT))); }, 4, 1, 1);
     const LinkContents contents = ReadLink(link);
     ASSERT_EQ(contents.loaded, S_OK);
     EXPECT_EQ(contents.arguments, L"1005");

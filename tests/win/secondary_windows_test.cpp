@@ -440,7 +440,7 @@ TEST(WelcomeCenter, SettingsClosesAndAsksTheFrameButtonsAndLinkAct)
             return true;
         });
     RunModal(dlg, script);
-    EXPECT_EQ(static_cast<UINT>(ID_DESKTOP_SHORTCUTS), shortcutCommand);
+    EXPECT_EQ(static_cast<UINT>(ID_CREATE_DESKTOP_SHORTCUT), shortcutCommand);
     EXPECT_EQ(static_cast<UINT>(ID_TRAY_SETTINGS), TakePostedCommand(frame.Get()));
     const auto executed = system.Executed();
     ASSERT_EQ(1u, executed.size());
