@@ -64,16 +64,8 @@ CSystemRequests::CSystemRequests(std::wstring journalPath) : m_journalPath(std::
 
 void CSystemRequests::Record(const std::wstring& line) const
 {
-    // One open-append-close per line: requests come from more than one thread
-    // (the countdown speaks on a worker), and FILE_APPEND_DATA makes each
-    // write land at the end even when two processes journal to one file.
-    HANDLE file = CreateFileW(m_journalPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    const std::string bytes = ToUtf8(line) + "\n";
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    // Two copies of a program, or two of its threads, may journal at once.
+    AppendToFile(m_journalPath, ToUtf8(line) + "\n");
 }
 
 BOOL CSystemRequests::ExitWindowsEx(UINT flags, DWORD reason)

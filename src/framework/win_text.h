@@ -21,3 +21,9 @@ std::wstring GetSystemDirectoryString();
 // Conversions between UTF-16 and the thread's ANSI code page.
 std::string WideToAnsi(const std::wstring& text);
 std::wstring AnsiToWide(const std::string& text);
+
+// Appends `bytes` to the file at `path`, creating it when missing; nothing
+// happens when it cannot be opened. One open-append-close per call:
+// FILE_APPEND_DATA makes each write land whole at the end even when several
+// threads or processes append to one file.
+void AppendToFile(const std::wstring& path, const std::string& bytes);

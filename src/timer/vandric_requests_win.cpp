@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "actions/journal_line.h"
+#include "framework/win_text.h"
 
 namespace {
 
@@ -44,15 +45,8 @@ CVandricRequests::CVandricRequests(std::wstring journalPath) : m_journalPath(std
 
 void CVandricRequests::Record(const std::wstring& line) const
 {
-    // Open, append, close for every line: two copies of the program may
-    // journal into one file, and FILE_APPEND_DATA keeps their lines whole.
-    HANDLE file = CreateFileW(m_journalPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    const std::string bytes = ToUtf8(line) + "\n";
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    // Two copies of a program, or two of its threads, may journal at once.
+    AppendToFile(m_journalPath, ToUtf8(line) + "\n");
 }
 
 void CVandricRequests::EnableShutdownPrivilege()
