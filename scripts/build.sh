@@ -4,6 +4,9 @@
 # cross-compiled with mingw-w64).
 #   UMBRIX_JOBS        parallel jobs (default 2)
 #   UMBRIX_BUILD_TYPE  CMAKE_BUILD_TYPE (default: none)
+#   UMBRIX_CC          gcc (default): build/win with mingw-w64's GCC;
+#                      clang: build/win-clang with Clang and lld for the same
+#                      target and runtime (cmake/clang-mingw-w64-x86_64.cmake)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -15,6 +18,11 @@ cmake --build build/native -j"$jobs"
 
 # The Win32 tests are listed when CTest runs them, not while building, so
 # the build needs no Wine.
-cmake -S . -B build/win -DCMAKE_BUILD_TYPE="$build_type" \
-      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
-cmake --build build/win -j"$jobs"
+case "${UMBRIX_CC:-gcc}" in
+    gcc)   win_tree=build/win;       toolchain=cmake/mingw-w64-x86_64.cmake ;;
+    clang) win_tree=build/win-clang; toolchain=cmake/clang-mingw-w64-x86_64.cmake ;;
+    *) echo "build.sh: UMBRIX_CC must be gcc or clang, not '$UMBRIX_CC'" >&2; exit 2 ;;
+esac
+cmake -S . -B "$win_tree" -DCMAKE_BUILD_TYPE="$build_type" \
+      -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+cmake --build "$win_tree" -j"$jobs"

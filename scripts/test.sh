@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, builds both trees, runs the
-# native unit tests, the Win32 tests under Wine (through CTest's emulator),
-# then the end-to-end tests. Exits non-zero when anything failed; the last
+# native unit tests, the fuzz targets briefly, the Win32 tests under Wine
+# (through CTest's emulator), then the end-to-end tests. Exits non-zero when anything failed; the last
 # line is the end-to-end summary "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -13,6 +13,7 @@ step() { echo; echo "==== $* ($((SECONDS - started)) s)"; }
 summary() {
     step "summary"
     printf '  %-18s %s\n' "native unit tests" "$native" "Win32 tests" "$win" "end-to-end tests" "$e2e"
+    printf '  %-18s %s\n' "fuzz targets" "${fuzz:-not run}"
     echo "  total time         $((SECONDS - started)) s"
     echo "$e2e_line"
 }
@@ -42,6 +43,15 @@ if ctest --test-dir build/native --output-on-failure -j2 --timeout 120; then
     native="passed"
 else
     native="FAILED"; failed=1
+fi
+
+# The libFuzzer targets, a few seconds each from their seed corpus; a crash
+# leaves its input under build/fuzz-artifacts.
+step "fuzz targets"
+if bash scripts/fuzz.sh "${UMBRIX_FUZZ_SECONDS:-3}"; then
+    fuzz="passed"
+else
+    fuzz="FAILED"; failed=1
 fi
 
 . scripts/wine-env.sh

@@ -12,8 +12,12 @@ uint64_t WholeSeconds(uint64_t ticks)
 int64_t ClockOffsetTicks(const WakeClock& now)
 {
     const int64_t offset = static_cast<int64_t>(now.utc - now.local);
-    const int64_t half = kTicksPerSecond / 2;
-    const int64_t seconds = offset >= 0 ? (offset + half) / kTicksPerSecond : -((-offset + half) / kTicksPerSecond);
+    // Rounds half away from zero from the quotient and remainder: adding
+    // half a second first would overflow for counts near the type's ends.
+    const int64_t rest = offset % kTicksPerSecond;
+    int64_t seconds = offset / kTicksPerSecond;
+    if (rest >= kTicksPerSecond / 2) ++seconds;
+    if (rest <= -kTicksPerSecond / 2) --seconds;
     return seconds * kTicksPerSecond;
 }
 

@@ -102,7 +102,10 @@ HotKeyField CHotKeys::ShowStored(HotKeyId id)
 {
     const StoredCombination stored = ReadStored(m_store, id);
     Shown& shown = ShownOf(id);
-    shown.field = {stored.key & 0xFFu, FieldFlagsFromModifiers(stored.modifiers, stored.key)};
+    // The field holds a one-byte key; its extended flag must describe that
+    // key, or storing the field again would show a different one.
+    const unsigned key = stored.key & 0xFFu;
+    shown.field = {key, FieldFlagsFromModifiers(stored.modifiers, key)};
     shown.modifiers = stored.modifiers;
     shown.valid = true;
     return shown.field;

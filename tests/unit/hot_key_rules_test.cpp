@@ -159,6 +159,18 @@ TEST_F(HotKeys, StoredWindowsKeyKeepsWorkingWhileItsFieldIsUnchanged)
     EXPECT_EQ(Stored(L"Mod"), static_cast<int>(kModAlt));
 }
 
+TEST_F(HotKeys, FieldNamesTheByteItShowsOfAWiderStoredKey)
+{
+    // Bits above the key's byte (an edited value) do not decide its extended
+    // flag, so the field shows the same key before and after storing it.
+    store.SetInt(L"Settings", L"Key", 0x100 | kUp);
+    store.SetInt(L"Settings", L"Mod", kModControl);
+    const HotKeyField shown = hotKeys.ShowStored(HotKeyId::MonitorOff);
+    EXPECT_EQ(shown, (HotKeyField{kUp, kFieldControl | kFieldExtended}));
+    hotKeys.Store(HotKeyId::MonitorOff, shown, true);
+    EXPECT_EQ(hotKeys.ShowStored(HotKeyId::MonitorOff), shown);
+}
+
 TEST(HotKeyPressDecision, ConfirmsOnlyWhenDisplayIsOneAndSecondsAboveZero)
 {
     const struct {

@@ -60,6 +60,10 @@ TEST(WakeUpTime, OffsetIsRoundedToWholeSeconds)
               -3600 * kTicksPerSecond);
     EXPECT_EQ(ClockOffsetTicks({Ticks(2026, 1, 1, 10, 0, 0), Ticks(2026, 1, 1, 4, 59, 59, 999)}),
               18000 * kTicksPerSecond);
+    // Clock readings at the ends of the range round without overflowing.
+    EXPECT_EQ(ClockOffsetTicks({0x7FFFFFFFFFFFFFFFull, 0}), 922337203685 * kTicksPerSecond);
+    EXPECT_EQ(ClockOffsetTicks({0, 0x7FFFFFFFFFFFF000ull}), -922337203685 * kTicksPerSecond);
+    EXPECT_EQ(ClockOffsetTicks({0x8000000000000000ull, 0}), -922337203685 * kTicksPerSecond);
 }
 
 TEST(WakeUpTime, LeadRulesForTheDialogAndTheHibernateRequest)
