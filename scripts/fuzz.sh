@@ -34,10 +34,11 @@ for source in tests/fuzz/*_fuzz.cpp; do
     corpus="build/fuzz-corpus/$target"
     artifacts="build/fuzz-artifacts/$target"
     seeds="tests/fuzz/corpus/$target"
-    mkdir -p "$corpus" "$artifacts" "$seeds"
+    mkdir -p "$corpus" "$artifacts"
+    [ -d "$seeds" ] || seeds=""
     log="$artifacts/fuzz.log"
     # The first folder receives what the fuzzer finds; the seeds are read only.
-    if build/fuzz/"$target" "$corpus" "$seeds" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if build/fuzz/"$target" "$corpus" ${seeds:+"$seeds"} -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
            -max_len=4096 -artifact_prefix="$repo/$artifacts/" -print_final_stats=1 >"$log" 2>&1; then
         runs="$(grep -E '^stat::number_of_executed_units:' "$log" | awk '{print $2}')"
         printf '  %-24s passed (%s runs)\n' "$target" "${runs:-?}"

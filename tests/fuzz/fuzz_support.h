@@ -3,6 +3,8 @@
 // the fuzzer's bytes (so each stored value may be anything the registry could
 // hold), wide texts of any code unit, and the check that ends a run with a
 // crash the fuzzer saves.
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
