@@ -22,12 +22,12 @@ set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES
     ${UMBRIX_MINGW_GCC_DIR}/include/c++
     ${UMBRIX_MINGW_GCC_DIR}/include/c++/${UMBRIX_MINGW_TRIPLE}
     ${UMBRIX_MINGW_GCC_DIR}/include/c++/backward)
-# GCC's mingw libstdc++ keeps its thread_local variables (std::call_once's
-# among them) in emulated TLS; Clang uses native TLS for this target unless
-# told otherwise, and the two do not link.
-# GCC for mingw also predefines __GXX_TYPEINFO_EQUALITY_INLINE as 0, and its
-# libstdc++ defines type_info::operator== out of line; Clang 14 does not, so
-# its inline copy would clash with the library's at link time.
+# Two points where Clang 14's defaults for this target differ from the GCC
+# that built libstdc++, and the objects would not link together:
+# - libstdc++ keeps its thread_local variables (std::call_once's among them)
+#   in emulated TLS; Clang uses native TLS unless told otherwise.
+# - GCC predefines __GXX_TYPEINFO_EQUALITY_INLINE as 0 and libstdc++ defines
+#   type_info::operator== out of line; Clang's inline copy would clash with it.
 set(CMAKE_CXX_FLAGS_INIT "-femulated-tls -D__GXX_TYPEINFO_EQUALITY_INLINE=0")
 set(CMAKE_C_FLAGS_INIT "-femulated-tls")
 
