@@ -151,6 +151,13 @@ if(MINGW)
     target_link_options(post_command PRIVATE -municode)
 endif()
 
+# Test tool of the packaging tests: reads and writes shortcut files.
+add_executable(shortcut_file tests/e2e/tools/shortcut_file.cpp)
+target_link_libraries(shortcut_file PRIVATE ole32 uuid shell32)
+if(MINGW)
+    target_link_options(shortcut_file PRIVATE -municode)
+endif()
+
 # Helper of the tests: a stand-in screen saver.
 add_executable(fake_saver WIN32 tests/helpers/fake_saver.cpp)
 if(MINGW)

@@ -14,6 +14,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ struct CHandle {
 
 struct CRunningProgram {
     const wchar_t* program;
-    HWND window;
+    HWND window;  // its main window; null while it has none (a first start's welcome window)
     DWORD processId;
     CHandle process;  // null when the process could not be opened: then its window tells
 };
@@ -63,28 +64,6 @@ std::wstring WindowText(HWND hwnd, bool className)
     return text;
 }
 
-BOOL CALLBACK CollectProgramWindow(HWND hwnd, LPARAM param)
-{
-    auto& found = *reinterpret_cast<std::vector<CRunningProgram>*>(param);
-    const std::wstring caption = WindowText(hwnd, false);
-    const std::wstring windowClass = WindowText(hwnd, true);
-    // Class and caption, as the programs find themselves: another program's
-    // window that merely carries the caption is left alone. Several Vandric
-    // copies may run, each with its own window.
-    const wchar_t* program = nullptr;
-    if (windowClass == kFrameClassName && caption == kFrameCaption)
-        program = L"Umbrix";
-    else if (windowClass == L"#32770" && caption == kVandricWindowCaption)
-        program = L"Vandric";
-    if (!program) return TRUE;
-    DWORD processId = 0;
-    GetWindowThreadProcessId(hwnd, &processId);
-    if (processId == GetCurrentProcessId()) return TRUE;
-    found.push_back({program, hwnd, processId,
-                     CHandle(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId))});
-    return TRUE;
-}
-
 std::wstring ProcessPath(HANDLE process)
 {
     if (!process) return {};
@@ -93,11 +72,68 @@ std::wstring ProcessPath(HANDLE process)
     return QueryFullProcessImageNameW(process, 0, path, &size) ? std::wstring(path, size) : std::wstring();
 }
 
+bool EndsWithName(const std::wstring& path, const wchar_t* name)
+{
+    const std::wstring tail = std::wstring(L"\\") + name;
+    return path.size() >= tail.size() &&
+           CompareStringOrdinal(path.c_str() + path.size() - tail.size(), static_cast<int>(tail.size()),
+                                tail.c_str(), static_cast<int>(tail.size()), TRUE) == CSTR_EQUAL;
+}
+
+struct CCollected {
+    std::vector<CRunningProgram> programs;
+    std::vector<DWORD> otherProcesses;
+};
+
+BOOL CALLBACK CollectProgramWindow(HWND hwnd, LPARAM param)
+{
+    auto& found = *reinterpret_cast<CCollected*>(param);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId == GetCurrentProcessId()) return TRUE;
+    // The main window by class and caption, as the programs find themselves:
+    // another program's window that merely carries the caption is left
+    // alone. Several Vandric copies may run, each with its own window.
+    const std::wstring caption = WindowText(hwnd, false);
+    const std::wstring windowClass = WindowText(hwnd, true);
+    const wchar_t* program = nullptr;
+    if (windowClass == kFrameClassName && caption == kFrameCaption)
+        program = L"Umbrix";
+    else if (windowClass == L"#32770" && caption == kVandricWindowCaption)
+        program = L"Vandric";
+    for (CRunningProgram& p : found.programs) {
+        if (p.processId != processId) continue;
+        if (program && !p.window) p.window = hwnd;
+        return TRUE;
+    }
+    if (!program && std::find(found.otherProcesses.begin(), found.otherProcesses.end(), processId) !=
+                        found.otherProcesses.end())
+        return TRUE;
+    CHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!program) {
+        // A program still starting (Umbrix shows its first-start window
+        // before its main window exists) cannot be asked, yet it holds its
+        // file: it is waited for and named, by its executable's name.
+        const std::wstring path = ProcessPath(process.h);
+        if (EndsWithName(path, L"Umbrix.exe"))
+            program = L"Umbrix";
+        else if (EndsWithName(path, L"Vandric.exe"))
+            program = L"Vandric";
+        if (!program) {
+            found.otherProcesses.push_back(processId);
+            return TRUE;
+        }
+        hwnd = nullptr;
+    }
+    found.programs.push_back({program, hwnd, processId, std::move(process)});
+    return TRUE;
+}
+
 bool Ended(const CRunningProgram& p, DWORD waitMs)
 {
     if (p.process.h) return WaitForSingleObject(p.process.h, waitMs) == WAIT_OBJECT_0;
     Sleep(waitMs);
-    return !IsWindow(p.window);
+    return p.window && !IsWindow(p.window);
 }
 
 // What the Restart Manager does to a program's main window: ask, then tell
@@ -105,7 +141,7 @@ bool Ended(const CRunningProgram& p, DWORD waitMs)
 // not the whole session ended, so it ends its process itself.
 void AskToEnd(const CRunningProgram& p, unsigned remainingMs)
 {
-    if (remainingMs == 0) return;
+    if (!p.window || remainingMs == 0) return;
     DWORD_PTR agreed = 0;
     const UINT queryLimit = remainingMs < kQueryLimitMs ? remainingMs : kQueryLimitMs;
     if (!SendMessageTimeoutW(p.window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, queryLimit,
@@ -130,8 +166,9 @@ bool WriteReport(const std::wstring& file, const std::wstring& text)
 
 int CloseRunningPrograms(const HelperRequest& request)
 {
-    std::vector<CRunningProgram> running;
-    EnumWindows(CollectProgramWindow, reinterpret_cast<LPARAM>(&running));
+    CCollected collected;
+    EnumWindows(CollectProgramWindow, reinterpret_cast<LPARAM>(&collected));
+    const std::vector<CRunningProgram>& running = collected.programs;
 
     const DWORD start = GetTickCount();
     auto remaining = [&] { return RemainingMs(request.limitMs, GetTickCount() - start); };
