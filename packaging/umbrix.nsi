@@ -22,6 +22,7 @@ AllowSkipFiles off
 !include nsDialogs.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include WordFunc.nsh
 
 !define PRODUCT "Umbrix"
 !define PUBLISHER "Corvane"
@@ -64,6 +65,8 @@ Var PurgeBox
 
 !define MUI_WELCOMEPAGE_TEXT "Setup will install ${PRODUCT} ${VERSION} and Vandric for you alone: no administrator rights are needed.$\r$\n$\r$\nUmbrix switches the monitor off and runs power actions from the notification area; Vandric shuts the computer down after a delay.$\r$\n$\r$\nRunning copies of both are closed before their files are replaced. Your settings are kept.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
+; Shorter than the stock text, which Wine's font metrics cut off.
+!define MUI_DIRECTORYPAGE_TEXT_TOP "Setup will install Umbrix and Vandric in the following folder. To choose another folder, click Browse. Click Next to continue."
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 Page custom OptionsPage OptionsPageLeave
@@ -127,6 +130,25 @@ FunctionEnd
 Function .onInit
     StrCpy $StartAtSignIn ${BST_CHECKED}
     StrCpy $DesktopShortcut ${BST_UNCHECKED}
+    ; NSIS drops a /D= folder it finds unusable (for example one below a
+    ; file) and would install into the default folder instead; $CMDLINE no
+    ; longer shows it, the process's own command line still does.
+    System::Call 'kernel32::GetCommandLineW() t .r0'
+    ClearErrors
+    ${WordFind} "$0" " /D=" "E+1}" $1
+    ${IfNot} ${Errors}
+        ; Trailing backslashes are dropped from $INSTDIR (Wine's cmd even
+        ; doubles a last one).
+        ${Do}
+            StrCpy $3 $1 1 -1
+            ${IfThen} $3 != "\" ${|} ${ExitDo} ${|}
+            StrCpy $1 $1 -1
+        ${Loop}
+        ${If} $1 != "$INSTDIR"
+            MessageBox MB_OK|MB_ICONSTOP "Setup cannot install into the folder$\r$\n$1$\r$\n$\r$\nIt is not a usable folder path. Nothing was changed." /SD IDOK
+            Abort
+        ${EndIf}
+    ${EndIf}
 FunctionEnd
 
 ; True (no error flag) when a file can be created in $INSTDIR; creates the
@@ -305,7 +327,7 @@ Function un.ConfirmPage
     !insertmacro MUI_HEADER_TEXT "Uninstall Umbrix" "Remove Umbrix and Vandric from your computer."
     nsDialogs::Create 1018
     Pop $0
-    ${NSD_CreateLabel} 0 0 100% 20u "Umbrix and Vandric will be removed from the following folder. Running copies are closed first."
+    ${NSD_CreateLabel} 0 0 100% 20u "Umbrix and Vandric will be removed from this folder. Running copies of them are closed first."
     Pop $0
     ${NSD_CreateText} 0 24u 100% 12u "$INSTDIR"
     Pop $0

@@ -144,6 +144,14 @@ test_default_folder() {
     echo "     silent install: $TOOK s"
     check_installed "$DEFAULT_DIR_WIN" "$version"
 
+    E2E_CURRENT="unusable folder"
+    # A folder below a file: refused with the installer's message, not
+    # quietly replaced by the default folder; the installation stays as it is.
+    echo "a file" > "$(unix_path 'C:\blocker')"
+    silent_install '/D=C:\blocker\Umbrix'
+    check "install into a folder below a file stops" test "$INSTALL_RC" -ne 0
+    check_eq "installation unchanged" "$DEFAULT_DIR_WIN" "$(reg_text "$UNINSTALL_KEY" InstallLocation)"
+
     E2E_CURRENT="upgrade"
     reg_set_dword "Kept" 7
     start_installed "$DEFAULT_DIR_WIN"
