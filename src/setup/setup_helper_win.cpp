@@ -26,8 +26,9 @@ extern const wchar_t* const kVandricWindowCaption;
 
 namespace {
 
-// Our own answer to a stuck WM_QUERYENDSESSION: long enough for a busy
-// program to reach its message loop, short enough to leave time for others.
+// How long one program may take to answer WM_QUERYENDSESSION: long enough
+// for a busy program to reach its message loop, short enough to leave the
+// others time within the overall limit.
 constexpr unsigned kQueryLimitMs = 5000;
 
 struct CHandle {
@@ -140,17 +141,20 @@ bool Ended(const CRunningProgram& p, DWORD waitMs)
 // What the Restart Manager does to a program's main window: ask, then tell
 // the answer. ENDSESSION_CLOSEAPP lets the program know it is being closed,
 // not the whole session ended, so it ends its process itself.
-void AskToEnd(const CRunningProgram& p, unsigned remainingMs)
+// `remaining` gives the milliseconds left of the overall limit.
+template <typename Remaining>
+void AskToEnd(const CRunningProgram& p, const Remaining& remaining)
 {
-    if (!p.window || remainingMs == 0) return;
+    unsigned left = remaining();
+    if (!p.window || left == 0) return;
     DWORD_PTR agreed = 0;
-    const UINT queryLimit = remainingMs < kQueryLimitMs ? remainingMs : kQueryLimitMs;
-    if (!SendMessageTimeoutW(p.window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, queryLimit,
-                             &agreed))
+    if (!SendMessageTimeoutW(p.window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG,
+                             left < kQueryLimitMs ? left : kQueryLimitMs, &agreed))
         return;  // busy or hung: it will be named
+    left = remaining();
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(p.window, WM_ENDSESSION, agreed ? TRUE : FALSE, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG,
-                        remainingMs, &ignored);
+                        left > 0 ? left : 1, &ignored);
 }
 
 bool WriteReport(const std::wstring& file, const std::wstring& text)
@@ -173,7 +177,7 @@ int CloseRunningPrograms(const HelperRequest& request)
 
     const DWORD start = GetTickCount();
     auto remaining = [&] { return RemainingMs(request.limitMs, GetTickCount() - start); };
-    for (const CRunningProgram& p : running) AskToEnd(p, remaining());
+    for (const CRunningProgram& p : running) AskToEnd(p, remaining);
 
     std::vector<StillRunning> left;
     for (const CRunningProgram& p : running)
