@@ -13,6 +13,10 @@ elseif(MSVC)
     add_link_options(/MANIFEST:NO)
 endif()
 
+# The project's version for the version resources of both programs.
+configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/umbrix_version.h @ONLY)
+include_directories(${CMAKE_BINARY_DIR}/generated)
+
 set(UMBRIX_WIN_LIBS comctl32 ole32 oleaut32 uuid shell32 user32 gdi32 advapi32 comdlg32 shlwapi version
     wininet rasapi32 winmm)
 
@@ -147,6 +151,13 @@ if(MINGW)
     target_link_options(post_command PRIVATE -municode)
 endif()
 
+# Test tool of the packaging tests: reads and writes shortcut files.
+add_executable(shortcut_file tests/e2e/tools/shortcut_file.cpp)
+target_link_libraries(shortcut_file PRIVATE ole32 uuid shell32)
+if(MINGW)
+    target_link_options(shortcut_file PRIVATE -municode)
+endif()
+
 # Helper of the tests: a stand-in screen saver.
 add_executable(fake_saver WIN32 tests/helpers/fake_saver.cpp)
 if(MINGW)
@@ -202,3 +213,11 @@ if(VANDRIC_WIN_TEST_SOURCES AND UMBRIX_GTEST)
     gtest_discover_tests(vandric_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
 endif()
 
+
+# The installer's helper: ends running instances, removes desktop shortcuts.
+# A console program (nsExec hides its window); not part of the installed files.
+add_executable(setup_helper src/setup/setup_helper_win.cpp src/setup/vandric_window_win.cpp)
+target_link_libraries(setup_helper PRIVATE setup_core user32 ole32 uuid shell32)
+if(MINGW)
+    target_link_options(setup_helper PRIVATE -municode)
+endif()

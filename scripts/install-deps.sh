@@ -9,6 +9,7 @@ packages=(
     wine wine64
     xvfb xdotool x11-utils imagemagick
     clang lld llvm libclang-rt-14-dev
+    nsis zip
 )
 
 missing=()

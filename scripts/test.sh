@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, builds both trees, runs the
 # native unit tests, the fuzz targets briefly, the Win32 tests under Wine
-# (through CTest's emulator), then the end-to-end tests. Exits non-zero when anything failed; the last
-# line is the end-to-end summary "N passed, N failed".
+# (through CTest's emulator), the end-to-end tests, then builds the release
+# package and tests its installer and uninstaller. Exits non-zero when
+# anything failed; the last line is the summary "N passed, N failed" of the
+# end-to-end and packaging checks.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 repo="$(pwd)"
@@ -12,13 +14,18 @@ step() { echo; echo "==== $* ($((SECONDS - started)) s)"; }
 
 summary() {
     step "summary"
-    printf '  %-18s %s\n' "native unit tests" "$native" "Win32 tests" "$win" "end-to-end tests" "$e2e"
+    printf '  %-18s %s\n' "native unit tests" "$native" "Win32 tests" "$win" "end-to-end tests" "$e2e" \
+        "packaging tests" "$package"
     printf '  %-18s %s\n' "fuzz targets" "${fuzz:-not run}"
     echo "  total time         $((SECONDS - started)) s"
-    echo "$e2e_line"
+    # The checks of the end-to-end and the packaging tests together.
+    local e2e_pass e2e_fail pkg_pass pkg_fail
+    read -r e2e_pass e2e_fail < <(echo "$e2e_line" | awk '{print $1, $3}')
+    read -r pkg_pass pkg_fail < <(echo "$package_line" | awk '{print $1, $3}')
+    echo "$((e2e_pass + pkg_pass)) passed, $((e2e_fail + pkg_fail)) failed"
 }
 
-native="not run"; win="not run"; e2e="not run"; e2e_line="0 passed, 0 failed"
+native="not run"; win="not run"; e2e="not run"; package="not run"; e2e_line="0 passed, 0 failed"; package_line="0 passed, 0 failed"
 
 # A Wine session and a display of its own: nothing another session of this
 # checkout runs (scripts/run.sh, a manual ctest) can disturb the tests, and
@@ -76,6 +83,18 @@ e2e_line="$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$e2e_log" | tail -n 1)"
 [ -n "$e2e_line" ] || e2e_line="0 passed, 1 failed"
 skipped="$(grep -E '^[0-9]+ skipped$' "$e2e_log" | tail -n 1)"
 if [ "$e2e_rc" -eq 0 ]; then e2e="passed${skipped:+ ($skipped)}"; else e2e="FAILED"; failed=1; fi
+
+step "release package and its installer"
+package_log="$repo/build/package-output.txt"
+if bash scripts/package.sh; then
+    bash tests/package/run.sh 2>&1 | tee "$package_log"
+    package_rc=${PIPESTATUS[0]}
+    package_line="$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$package_log" | tail -n 1)"
+    [ -n "$package_line" ] || package_line="0 passed, 1 failed"
+    if [ "$package_rc" -eq 0 ]; then package="passed"; else package="FAILED"; failed=1; fi
+else
+    package="FAILED (scripts/package.sh)"; package_line="0 passed, 1 failed"; failed=1
+fi
 
 summary
 exit "$failed"

@@ -196,7 +196,10 @@ int CUmbrixApp::ExitInstance()
 {
     // The monitor-off operation may have left keyboard and mouse blocked. A
     // start that only handed its request over never blocked anything.
-    if (m_frame) System().BlockInput(FALSE);
+    if (m_frame) {
+        System().BlockInput(FALSE);
+        UnregisterHotKeys();
+    }
     if (m_instanceMutex) {
         ReleaseMutex(m_instanceMutex);
         CloseHandle(m_instanceMutex);

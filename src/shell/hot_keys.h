@@ -35,6 +35,8 @@ bool SystemHasNoRepeatFlag();
 // Registers both hot keys from their stored keys, the first one first.
 // `owner` is unused: the hot keys belong to the thread.
 void RegisterStoredHotKeys(HWND owner);
+// Releases both (thread hot keys outlive every window of the thread).
+void UnregisterHotKeys();
 // Reacts to a WM_HOTKEY (countdown if configured, then the display off);
 // true when `msg` was one, which is then not dispatched.
 bool HandleHotKeyMessage(const MSG& msg);

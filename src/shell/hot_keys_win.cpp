@@ -54,6 +54,13 @@ void RegisterStoredHotKeys(HWND)
     hotKeys.Register(HotKeyId::LockAndMonitorOff);
 }
 
+void UnregisterHotKeys()
+{
+    CThreadHotKeyRegistrar registrar;
+    registrar.Unregister(HotKeyId::MonitorOff);
+    registrar.Unregister(HotKeyId::LockAndMonitorOff);
+}
+
 bool HandleHotKeyMessage(const MSG& msg)
 {
     if (msg.message != WM_HOTKEY) return false;

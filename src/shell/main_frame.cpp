@@ -235,7 +235,7 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        if (m_view) m_view->OnEndSession(wParam != FALSE);
+        if (m_view) m_view->OnEndSession(wParam != FALSE, (lParam & ENDSESSION_CLOSEAPP) != 0);
         break;
     default:
         break;

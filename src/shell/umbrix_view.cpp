@@ -252,10 +252,17 @@ void CUmbrixView::ExitProcedure(bool askAboutHotKeys)
     PostQuitMessage(0);
 }
 
-void CUmbrixView::OnEndSession(bool ending)
+void CUmbrixView::OnEndSession(bool ending, bool closeApp)
 {
     // A cancelled log-off or shut-down leaves the user working with the
     // program. A session that ends must not wait for a question nobody may be
     // there to answer.
-    if (ending) ExitProcedure(false);
+    if (!ending) return;
+    // An open tray menu runs a loop of its own that would hold the quit back.
+    EndMenu();
+    ExitProcedure(false);
+    // At a real session end Windows ends the process once this returns; an
+    // installer closing just this program (the Restart Manager's way) waits
+    // for the process to end by itself.
+    if (closeApp) PostQuitMessage(0);
 }

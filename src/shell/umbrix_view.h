@@ -57,8 +57,10 @@ public:
     // The Exit command: asks first when a hot key is set.
     void OnAppExit();
     // WM_ENDSESSION: `ending` false (the end was cancelled) changes nothing;
-    // a session that ends runs the exit procedure without asking.
-    void OnEndSession(bool ending);
+    // a session that ends runs the exit procedure without asking. `closeApp`
+    // (ENDSESSION_CLOSEAPP): only this program is asked to end, by an
+    // installer, so the process ends on its own as well.
+    void OnEndSession(bool ending, bool closeApp);
     // The chooser and shortcut of button 1024 and command 32833.
     void OnCreateDesktopShortcut();
 

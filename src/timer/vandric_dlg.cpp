@@ -189,6 +189,9 @@ void CVandricDlg::OnExit()
                                    L"Once you close the Application, any pending schedule will not be actioned.\n"
                                    L"Do you wish to continue?",
                                    AfxAppTitle(), MB_YESNO | MB_ICONINFORMATION);
+    // The session ended while the question was open: the box went with the
+    // window, and a countdown that ran out meanwhile must not fire now.
+    if (m_sessionEnded) return;
     switch (m_countdown.EndExitQuestion(answer == IDYES)) {
     case CScheduleCountdown::ExitOutcome::EndWithoutRequest:
         Destroy();
@@ -200,6 +203,21 @@ void CVandricDlg::OnExit()
     case CScheduleCountdown::ExitOutcome::KeepCounting:
         break;
     }
+}
+
+void CVandricDlg::OnEndSession(bool ending)
+{
+    if (!ending || m_sessionEnded) return;
+    // The exit procedure without the question: nobody may be there to answer
+    // it, and a pending schedule is dropped, never carried out.
+    m_sessionEnded = true;
+    KillTimer(m_hWnd, kCountdownTimer);
+    UnregisterHotKey(nullptr, kHotKeyId);
+    m_tray.Remove();
+    EndMenu();
+    // Destroying the main window posts the quit, whether the whole session
+    // ends or an installer closes just this program (ENDSESSION_CLOSEAPP).
+    Destroy();
 }
 
 void CVandricDlg::OnChangeHotKey()
@@ -303,6 +321,13 @@ bool CVandricDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& res
     case WM_PAINT:
         if (!IsIconic(m_hWnd)) return false;
         PaintMinimized();
+        return true;
+    case WM_QUERYENDSESSION:
+        result = TRUE;
+        return true;
+    case WM_ENDSESSION:
+        OnEndSession(wParam != FALSE);
+        result = 0;
         return true;
     case WM_DESTROY:
         // The main window's end is the program's end.

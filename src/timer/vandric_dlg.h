@@ -30,6 +30,10 @@ public:
     void OnExit();
     // Destroys the window once; the program ends with it.
     void Destroy();
+    // WM_ENDSESSION (a real session end, or an installer closing the program
+    // with ENDSESSION_CLOSEAPP): ends without asking and without requesting
+    // the scheduled operation. `ending` false changes nothing.
+    void OnEndSession(bool ending);
 
     const CScheduleCountdown& Countdown() const { return m_countdown; }
     CTrayIcon& Tray() { return m_tray; }
@@ -57,6 +61,7 @@ private:
     bool m_trayPresent = false;
     HICON m_icon = nullptr;
     CDlgSchedule* m_openSchedule = nullptr;
+    bool m_sessionEnded = false;
 };
 
 // Waits 200 ms, then switches the monitor off through Vandric's own main

@@ -88,6 +88,39 @@ TEST_F(VandricMainWindow, ExitQuestionDecidesACountThatRanOutMeanwhile)
     }
 }
 
+// An installer closes Vandric the way the Restart Manager does, here while
+// the Exit question is open and the count has run out: no request, no
+// question answered, and nothing left behind.
+TEST_F(VandricMainWindow, AnInstallerClosingItEndsWithoutTheScheduledRequest)
+{
+    AfxProfile().WriteInt(kSettingsSection, L"Key", VK_F8);
+    AfxProfile().WriteInt(kSettingsSection, L"Mod", HOTKEYF_CONTROL | HOTKEYF_ALT);
+    RegisterStoredHotKey();
+    EXPECT_FALSE(RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_ALT, VK_F8)) << "the hot key is taken";
+    ASSERT_TRUE(m_dlg.Tray().Present());
+    m_dlg.StartCountdown(1, L"Shutdown");
+    Tick(59);
+    LRESULT agreed = 0;
+    CModalScript script;
+    script.Then([&] {
+        if (!FindThreadDialog(L"Vandric")) return false;
+        Tick(5);
+        agreed = SendMessageW(m_hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP);
+        SendMessageW(m_hwnd, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+        return true;
+    });
+    script.Start();
+    m_dlg.OnExit();
+    EXPECT_FALSE(script.TimedOut());
+    EXPECT_EQ(agreed, TRUE);
+    EXPECT_TRUE(m_requests.m_lines.empty());
+    EXPECT_FALSE(IsWindow(m_hwnd));
+    EXPECT_FALSE(m_dlg.Tray().Present()) << "the tray icon is gone";
+    EXPECT_TRUE(TakeQuitMessage()) << "the program ends";
+    EXPECT_TRUE(RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_ALT, VK_F8)) << "the hot key is free";
+    UnregisterHotKey(nullptr, 77);
+}
+
 TEST_F(VandricMainWindow, MonitorOffGoesToTheOwnWindowAndBroadcastsOnlyWithoutOne)
 {
     EXPECT_EQ(SendMessageW(m_hwnd, UM_POWER_MONITOR_OFF, 0, 0), 1);
