@@ -1,7 +1,13 @@
-# cmake -P script: a mingw-w64 delay-import library from an import library.
+# cmake -P script: the library through which a program delay-loads a DLL,
+# made from the toolchain's import library.
 #   NM, DLLTOOL   the tools; IMPORT_LIB  e.g. .../libwininet.a
 #   DLL           the name the program imports (wininet.dll)
-#   OUTPUT        the delay-import library to write
+#   OUTPUT        the library to write
+#   STYLE         gnu: GNU dlltool's delay-import library (thunks included);
+#                 llvm: llvm-dlltool's short import library, for lld, which
+#                 makes the thunks itself when told /delayload (it cannot
+#                 delay-load through GNU-style import members, and it puts
+#                 GNU's delay IAT, an .idata section, into read-only memory)
 # The import library names each function as __imp_<name>; those names become
 # the exports of a .def file from which dlltool builds the library.
 execute_process(COMMAND ${NM} -g ${IMPORT_LIB} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
@@ -18,8 +24,12 @@ endif()
 list(JOIN imports "\n    " exports)
 set(def_file ${OUTPUT}.def)
 file(WRITE ${def_file} "LIBRARY ${DLL}\nEXPORTS\n    ${exports}\n")
-execute_process(COMMAND ${DLLTOOL} --input-def ${def_file} --dllname ${DLL} --output-delaylib ${OUTPUT}
-                RESULT_VARIABLE rc)
+if(STYLE STREQUAL "llvm")
+    execute_process(COMMAND ${DLLTOOL} -m i386:x86-64 -d ${def_file} -D ${DLL} -l ${OUTPUT} RESULT_VARIABLE rc)
+else()
+    execute_process(COMMAND ${DLLTOOL} --input-def ${def_file} --dllname ${DLL} --output-delaylib ${OUTPUT}
+                    RESULT_VARIABLE rc)
+endif()
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "${DLLTOOL} failed for ${DLL}")
 endif()

@@ -22,26 +22,36 @@ endif()
 set(UMBRIX_DELAY_LOADED comctl32 ole32 oleaut32 shell32 comdlg32 wininet rasapi32 winmm)
 set(UMBRIX_WIN_LIBS uuid user32 gdi32 advapi32 shlwapi version)
 if(MINGW)
-    # dlltool --output-delaylib builds a delay-import library from a .def
-    # file, made from the toolchain's import library. GNU dlltool also serves
-    # a Clang build: its output is plain COFF objects.
-    find_program(UMBRIX_DLLTOOL NAMES x86_64-w64-mingw32-dlltool ${CMAKE_DLLTOOL} REQUIRED)
+    # GNU ld: GNU dlltool's delay-import libraries, thunks included. Clang
+    # (with lld): lld's own /delayload, from llvm-dlltool's short import
+    # libraries. Both made from a .def file read off the toolchain's import
+    # library (cmake/delay_import_library.cmake).
+    add_library(umbrix_delay_imports INTERFACE)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        set(delay_style llvm)
+        find_program(UMBRIX_DLLTOOL NAMES llvm-dlltool REQUIRED)
+    else()
+        set(delay_style gnu)
+        find_program(UMBRIX_DLLTOOL NAMES x86_64-w64-mingw32-dlltool ${CMAKE_DLLTOOL} REQUIRED)
+    endif()
     set(delay_dir ${CMAKE_BINARY_DIR}/delay-import)
     set(delay_libs "")
     foreach(lib ${UMBRIX_DELAY_LOADED})
         find_library(UMBRIX_IMPORT_LIB_${lib} NAMES ${lib} REQUIRED)
-        set(delay_lib ${delay_dir}/lib${lib}_delay.a)
+        set(delay_lib ${delay_dir}/lib${lib}_${delay_style}.a)
         add_custom_command(OUTPUT ${delay_lib}
             COMMAND ${CMAKE_COMMAND} -E make_directory ${delay_dir}
-            COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DDLLTOOL=${UMBRIX_DLLTOOL}
+            COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DDLLTOOL=${UMBRIX_DLLTOOL} -DSTYLE=${delay_style}
                     -DIMPORT_LIB=${UMBRIX_IMPORT_LIB_${lib}} -DDLL=${lib}.dll -DOUTPUT=${delay_lib}
                     -P ${CMAKE_SOURCE_DIR}/cmake/delay_import_library.cmake
             DEPENDS ${CMAKE_SOURCE_DIR}/cmake/delay_import_library.cmake ${UMBRIX_IMPORT_LIB_${lib}}
             VERBATIM)
         list(APPEND delay_libs ${delay_lib})
+        if(delay_style STREQUAL "llvm")
+            target_link_options(umbrix_delay_imports INTERFACE "LINKER:-Xlink=/delayload:${lib}.dll")
+        endif()
     endforeach()
     add_custom_target(umbrix_delay_import_libs DEPENDS ${delay_libs})
-    add_library(umbrix_delay_imports INTERFACE)
     target_link_libraries(umbrix_delay_imports INTERFACE ${delay_libs})
     add_dependencies(umbrix_delay_imports umbrix_delay_import_libs)
 elseif(MSVC)
