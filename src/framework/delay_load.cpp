@@ -61,6 +61,11 @@ FARPROC WINAPI OnDelayLoadFailure(unsigned notify, PDelayLoadInfo info)
         // loads on its own: continue with a module that exports nothing.
         return reinterpret_cast<FARPROC>(GetModuleHandleW(nullptr));
     case dliFailGetProc: {
+#if defined(_M_IX86) || defined(__i386__)
+        // stdcall functions remove their own arguments: a stand-in would
+        // leave the stack unbalanced. The helper's exception it is.
+        return nullptr;
+#endif
         const char* function = info->dlp.fImportByName && info->dlp.szProcName ? info->dlp.szProcName : "";
         switch (FailedImportResultFor(info->szDll, function)) {
         case FailedImportResult::FailureHresult: return reinterpret_cast<FARPROC>(FailWithHresult);
