@@ -17,8 +17,55 @@ endif()
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/umbrix_version.h @ONLY)
 include_directories(${CMAKE_BINARY_DIR}/generated)
 
-set(UMBRIX_WIN_LIBS comctl32 ole32 oleaut32 uuid shell32 user32 gdi32 advapi32 comdlg32 shlwapi version
-    wininet rasapi32 winmm)
+# Libraries that only some actions and windows need, or only the running
+# instance after it knows it is one, are delay-loaded: a second start, which
+# finds the running frame and sends it one message, loads none of them.
+# framework/delay_load.cpp, linked into each executable, loads them from the
+# system directory and turns a missing library or function into the
+# caller's own failure.
+set(UMBRIX_DELAY_LOADED comctl32 ole32 oleaut32 shell32 comdlg32 wininet rasapi32 winmm)
+set(UMBRIX_WIN_LIBS uuid user32 gdi32 advapi32 shlwapi version)
+if(MINGW)
+    # GNU ld: GNU dlltool's delay-import libraries, thunks included. Clang
+    # (with lld): lld's own /delayload, from llvm-dlltool's short import
+    # libraries. Both made from a .def file read off the toolchain's import
+    # library (cmake/delay_import_library.cmake).
+    add_library(umbrix_delay_imports INTERFACE)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        set(delay_style llvm)
+        find_program(UMBRIX_DLLTOOL NAMES llvm-dlltool llvm-dlltool-16 llvm-dlltool-15 llvm-dlltool-14 REQUIRED)
+    else()
+        set(delay_style gnu)
+        find_program(UMBRIX_DLLTOOL NAMES x86_64-w64-mingw32-dlltool ${CMAKE_DLLTOOL} REQUIRED)
+    endif()
+    set(delay_dir ${CMAKE_BINARY_DIR}/delay-import)
+    set(delay_libs "")
+    foreach(lib ${UMBRIX_DELAY_LOADED})
+        find_library(UMBRIX_IMPORT_LIB_${lib} NAMES ${lib} REQUIRED)
+        set(delay_lib ${delay_dir}/lib${lib}_${delay_style}.a)
+        add_custom_command(OUTPUT ${delay_lib}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${delay_dir}
+            COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DDLLTOOL=${UMBRIX_DLLTOOL} -DSTYLE=${delay_style}
+                    -DIMPORT_LIB=${UMBRIX_IMPORT_LIB_${lib}} -DDLL=${lib}.dll -DOUTPUT=${delay_lib}
+                    -P ${CMAKE_SOURCE_DIR}/cmake/delay_import_library.cmake
+            DEPENDS ${CMAKE_SOURCE_DIR}/cmake/delay_import_library.cmake ${UMBRIX_IMPORT_LIB_${lib}}
+            VERBATIM)
+        list(APPEND delay_libs ${delay_lib})
+        if(delay_style STREQUAL "llvm")
+            target_link_options(umbrix_delay_imports INTERFACE "LINKER:-Xlink=/delayload:${lib}.dll")
+        endif()
+    endforeach()
+    add_custom_target(umbrix_delay_import_libs DEPENDS ${delay_libs})
+    target_link_libraries(umbrix_delay_imports INTERFACE ${delay_libs})
+    add_dependencies(umbrix_delay_imports umbrix_delay_import_libs)
+elseif(MSVC)
+    add_library(umbrix_delay_imports INTERFACE)
+    target_link_libraries(umbrix_delay_imports INTERFACE ${UMBRIX_DELAY_LOADED} delayimp)
+    foreach(lib ${UMBRIX_DELAY_LOADED})
+        target_link_options(umbrix_delay_imports INTERFACE /DELAYLOAD:${lib}.dll)
+    endforeach()
+endif()
+list(APPEND UMBRIX_WIN_LIBS umbrix_delay_imports)
 
 # The framework and the Win32 side of the subsystems, shared by the program
 # and the Win32 tests.
@@ -30,6 +77,7 @@ set(UMBRIX_WIN_SOURCES
     src/framework/registry_store.cpp
     src/framework/win_text.cpp
     src/framework/system_library.cpp
+    src/framework/ole_dates.cpp
     src/app/umbrix_app.cpp
     src/app/date_codec_win.cpp
     src/app/tips_file_win.cpp
@@ -90,10 +138,14 @@ file(GLOB UMBRIX_RC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/*.
      ${CMAKE_SOURCE_DIR}/src/resources/*.h ${CMAKE_SOURCE_DIR}/src/resources/*.manifest)
 set_source_files_properties(src/resources/umbrix.rc PROPERTIES OBJECT_DEPENDS "${UMBRIX_RC_PARTS}")
 
-add_executable(Umbrix WIN32 src/app/main.cpp src/resources/umbrix.rc)
+add_executable(Umbrix WIN32 src/app/main.cpp src/framework/delay_load.cpp src/resources/umbrix.rc)
 target_link_libraries(Umbrix PRIVATE umbrix_win)
 if(MINGW)
-    target_link_options(Umbrix PRIVATE -municode -mwindows)
+    # Outside Debug the programs leave out the debug sections the static
+    # runtime brings along (about 450 KiB): Wine brings an image's sections
+    # into memory whole, so every instance would carry them resident.
+    set(UMBRIX_STRIP_PROGRAM $<$<NOT:$<CONFIG:Debug>>:-s>)
+    target_link_options(Umbrix PRIVATE -municode -mwindows ${UMBRIX_STRIP_PROGRAM})
 endif()
 set_target_properties(Umbrix PROPERTIES OUTPUT_NAME Umbrix)
 
@@ -117,7 +169,7 @@ include(GoogleTest)
 
 file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
 if(WIN_TEST_SOURCES AND UMBRIX_GTEST)
-    add_executable(win_tests ${WIN_TEST_SOURCES} src/resources/umbrix.rc)
+    add_executable(win_tests ${WIN_TEST_SOURCES} src/framework/delay_load.cpp src/resources/umbrix.rc)
     target_link_libraries(win_tests PRIVATE umbrix_win ${UMBRIX_GTEST})
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     # The tests start Umbrix.exe as a second process; keep it beside them.
@@ -194,7 +246,7 @@ set_source_files_properties(src/resources/vandric.rc PROPERTIES OBJECT_DEPENDS
 add_executable(Vandric WIN32 src/timer/vandric_main.cpp src/resources/vandric.rc)
 target_link_libraries(Vandric PRIVATE vandric_win)
 if(MINGW)
-    target_link_options(Vandric PRIVATE -municode -mwindows)
+    target_link_options(Vandric PRIVATE -municode -mwindows ${UMBRIX_STRIP_PROGRAM})
 endif()
 set_target_properties(Vandric PROPERTIES OUTPUT_NAME Vandric)
 

@@ -2,19 +2,29 @@
 # Footprint benchmark (not a test): Umbrix.exe and Vandric.exe beside a bare
 # tray program built with the same toolchain and flags, all run under the
 # same Wine server. Two sections:
-# 1. Start-up, RUNS runs each (default 5). Per program it measures
+# 1. Start-up, RUNS runs each (default 7). Per program it measures
 #      start     ms from process start until its window exists (Umbrix's
 #                frame, Vandric's schedule dialog, the bare program's window)
 #      handover  ms a second start takes to hand its request over and end
 #                (Vandric has none: "-")
 #      rss       KiB resident one second after start
-#    and prints each median and the ratio program / bare.
+#    and prints each median and the ratio program / bare, and whether the
+#    targets are met: Umbrix's hand-over within 1.3 times the bare
+#    program's, its start within 1.2, its memory within 1.3; Vandric's start
+#    and memory within 1.2.
+#    With BENCH_BASELINE naming the build folder of another version (for
+#    example /work/main/build/win), its Umbrix.exe and Vandric.exe are
+#    measured in the same runs as rows of their own ("Umbrix@base").
+#    Then one more second start of each, untimed, under Wine's loader trace
+#    lists the DLLs a hand-over loads.
 # 2. Idle processor time: the bare program and Umbrix :silent, with the idle
 #    monitor-off, idle screen saver and every idle action enabled at 1000
 #    minutes, run side by side; after a 5 s settle, the CPU time (user +
 #    system, summed over the process's threads) each uses in
-#    BENCH_IDLE_SECONDS seconds (default 60), in ms, and the ratio
-#    Umbrix / bare. Time spent in the shared wineserver is not counted.
+#    BENCH_IDLE_SECONDS seconds (default 60; 0 leaves the section out), in
+#    ms, and the ratio Umbrix / bare. Time spent in the shared wineserver is
+#    not counted.
+# The figures also go to build/bench/results.json, to compare two runs.
 #   bash scripts/benchmark.sh [RUNS]
 # Builds first (scripts/build.sh). Uses its own Wine session under
 # build/bench-wine and, without a display, its own Xvfb. Umbrix and Vandric
@@ -22,7 +32,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 repo="$(pwd)"
-runs="${1:-5}"
+runs="${1:-7}"
 idle_seconds="${BENCH_IDLE_SECONDS:-60}"
 idle_settle=5
 
@@ -123,6 +133,12 @@ programs=(
     "Umbrix|$repo/build/win/Umbrix.exe|Umbrix : Settings|:silent|-1"
     "Vandric|$repo/build/win/Vandric.exe|Schedule Action - Vandric||-"
 )
+if [ -n "${BENCH_BASELINE:-}" ]; then
+    programs+=(
+        "Umbrix@base|$BENCH_BASELINE/Umbrix.exe|Umbrix : Settings|:silent|-1"
+        "Vandric@base|$BENCH_BASELINE/Vandric.exe|Schedule Action - Vandric||-"
+    )
+fi
 
 # Runs alternate between the programs, so a machine that gets busier or
 # quieter meanwhile weighs on each of them alike. A first start of each,
@@ -147,19 +163,64 @@ ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }'
 }
 
-printf '%-10s %12s %12s %12s   (medians of %s runs)\n' program "start ms" "handover ms" "rss KiB" "$runs"
+# "met" or "missed": RATIO against LIMIT ("-": no such measure).
+verdict() {
+    if [ "$1" = - ]; then echo -; return; fi
+    awk -v r="$1" -v l="$2" 'BEGIN { print (r <= l) ? "met" : "missed" }'
+}
+json_value() { if [ "$1" = - ]; then echo null; else echo "$1"; fi; }
+
+json_programs=""
+printf '%-12s %12s %12s %12s   (medians of %s runs)\n' program "start ms" "handover ms" "rss KiB" "$runs"
 for p in "${programs[@]}"; do
     name="${p%%|*}"
     start=$(column_median "$name" 1)
     handover=$(column_median "$name" 2)
     rss=$(column_median "$name" 3)
-    printf '%-10s %12s %12s %12s\n' "$name" "$start" "$handover" "$rss"
+    printf '%-12s %12s %12s %12s\n' "$name" "$start" "$handover" "$rss"
+    json_ratios=""
     if [ "$name" = bare ]; then
         bare_start=$start bare_handover=$handover bare_rss=$rss
     else
-        printf '%-10s %12s %12s %12s\n' "  / bare" "$(ratio "$start" "$bare_start")" \
-            "$(ratio "$handover" "$bare_handover")" "$(ratio "$rss" "$bare_rss")"
+        r_start=$(ratio "$start" "$bare_start")
+        r_handover=$(ratio "$handover" "$bare_handover")
+        r_rss=$(ratio "$rss" "$bare_rss")
+        printf '%-12s %12s %12s %12s\n' "  / bare" "$r_start" "$r_handover" "$r_rss"
+        case "$name" in
+        Umbrix) printf '%-12s %12s %12s %12s\n' "  target" "1.2 $(verdict "$r_start" 1.2)" \
+            "1.3 $(verdict "$r_handover" 1.3)" "1.3 $(verdict "$r_rss" 1.3)" ;;
+        Vandric) printf '%-12s %12s %12s %12s\n' "  target" "1.2 $(verdict "$r_start" 1.2)" - \
+            "1.2 $(verdict "$r_rss" 1.2)" ;;
+        esac
+        json_ratios=$(printf ', "ratio_start": %s, "ratio_handover": %s, "ratio_rss": %s' \
+            "$(json_value "$r_start")" "$(json_value "$r_handover")" "$(json_value "$r_rss")")
     fi
+    json_programs+=$(printf '%s\n    "%s": {"start_ms": %s, "handover_ms": %s, "rss_kib": %s%s}' \
+        "${json_programs:+,}" "$name" "$(json_value "$start")" "$(json_value "$handover")" \
+        "$(json_value "$rss")" "$json_ratios")
+done
+
+# The DLLs one second start loads until it has handed over and ended, from
+# Wine's loader trace (one more run of each program that has a hand-over).
+echo
+echo "DLLs a second start loads (Wine's loader trace):"
+json_dlls=""
+for p in "${programs[@]}"; do
+    IFS='|' read -r name exe caption first second <<<"$p"
+    [ "$second" = - ] && continue
+    # shellcheck disable=SC2086
+    wine "$exe" $first </dev/null >/dev/null 2>&1 &
+    pid=$!
+    timeout 60 xdotool search --sync --name "^$caption\$" >/dev/null 2>&1 || { echo "no window $caption" >&2; exit 1; }
+    # shellcheck disable=SC2086
+    dlls=$(WINEDEBUG=+loaddll wine "$exe" $second </dev/null 2>&1 >/dev/null |
+        sed -n 's/.*Loaded L"\([^"]*\)".*/\1/p' | sed 's/.*\\//' | tr 'A-Z' 'a-z' | grep -v '\.exe$' | sort -u)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    while xdotool search --name "^$caption\$" >/dev/null 2>&1; do sleep 0.05; done
+    printf '%-12s %3s  %s\n' "$name" "$(wc -l <<<"$dlls")" "$(tr '\n' ' ' <<<"$dlls")"
+    json_dlls+=$(printf '%s\n    "%s": [%s]' "${json_dlls:+,}" "$name" \
+        "$(sed 's/.*/"&"/' <<<"$dlls" | paste -sd, | sed 's/,/, /g')")
 done
 
 # Section 2: processor time while idle. Both programs run at once, so the
@@ -169,6 +230,17 @@ done
 cpu_ns() {
     cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d", s }'
 }
+json_idle=null
+write_json() {
+    printf '{\n  "runs": %s,\n  "programs": {%s\n  },\n  "second_start_dlls": {%s\n  },\n  "idle": %s\n}\n' \
+        "$runs" "$json_programs" "$json_dlls" "$json_idle" >"$bench/results.json"
+}
+if [ "$idle_seconds" -le 0 ]; then
+    write_json
+    echo
+    echo "Results in $bench/results.json"
+    exit 0
+fi
 idle_settings add
 idle_pids=()
 idle_names=(bare Umbrix)
@@ -199,4 +271,10 @@ echo
 printf '%-10s %12s   (%s s idle after a %s s settle, one run)\n' program "cpu ms" "$idle_seconds" "$idle_settle"
 printf '%-10s %12s\n' bare "${cpu_ms[0]}"
 printf '%-10s %12s\n' Umbrix "${cpu_ms[1]}"
-printf '%-10s %12s\n' "  / bare" "$(awk -v a="${cpu_ms[1]}" -v b="${cpu_ms[0]}" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }')"
+idle_ratio=$(awk -v a="${cpu_ms[1]}" -v b="${cpu_ms[0]}" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "null" }')
+printf '%-10s %12s\n' "  / bare" "$idle_ratio"
+json_idle=$(printf '{"seconds": %s, "bare_cpu_ms": %s, "umbrix_cpu_ms": %s, "ratio": %s}' \
+    "$idle_seconds" "${cpu_ms[0]}" "${cpu_ms[1]}" "$idle_ratio")
+write_json
+echo
+echo "Results in $bench/results.json"

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "framework/app.h"
+#include "framework/ole_dates.h"
 
 std::optional<double> CVariantDateCodec::Parse(const std::wstring& text)
 {
@@ -18,7 +19,7 @@ std::optional<double> CVariantDateCodec::Parse(const std::wstring& text)
 std::wstring CVariantDateCodec::Format(double date)
 {
     BSTR text = nullptr;
-    if (FAILED(VarBstrFromDate(date, LOCALE_USER_DEFAULT, 0, &text)) || !text) return {};
+    if (FAILED(OleVarBstrFromDate(date, LOCALE_USER_DEFAULT, 0, &text)) || !text) return {};
     std::wstring result(text, SysStringLen(text));
     SysFreeString(text);
     return result;

@@ -129,6 +129,13 @@ bool CUmbrixApp::InitInstance()
     m_instanceMutex = CreateMutexW(nullptr, TRUE, L"Global\\U B X S v c");
     m_mutexExisted = m_instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS;
 
+    // A second start needs no more than user32 and the registry to find the
+    // running frame and hand it the request: it does so before the common
+    // controls and OLE, both delay-loaded, are loaded at all. A first start
+    // for the user (help videos still to show) takes the full way.
+    SetRegistryKey(L"Corvane");
+    if (FindRunningFrame() && HelpVideosShown(Profile()) && HandOverToRunningInstance()) return false;
+
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
     InitCommonControlsEx(&controls);
 
@@ -141,7 +148,6 @@ bool CUmbrixApp::InitInstance()
     // Hosting of embedded controls (the help-video browser) needs nothing
     // beyond OLE here.
 
-    SetRegistryKey(L"Corvane");
     ISettingsStore& profile = Profile();
 
     ShowHelpVideosOnFirstStart(profile);

@@ -4,9 +4,14 @@
 #include "dialogs/dlg_help_videos.h"
 #include "dialogs/tip_dlg.h"
 
+bool HelpVideosShown(ISettingsStore& profile)
+{
+    return profile.ReadInt(kWorkspaceSection, L"Help Videos Shown", 0) != 0;
+}
+
 void ShowHelpVideosOnFirstStart(ISettingsStore& profile)
 {
-    if (profile.ReadInt(kWorkspaceSection, L"Help Videos Shown", 0) != 0) return;
+    if (HelpVideosShown(profile)) return;
     // Remembered before showing: a window that cannot be closed normally
     // (the session ends meanwhile) still counts as shown.
     profile.WriteInt(kWorkspaceSection, L"Help Videos Shown", 1);

@@ -2,6 +2,8 @@
 
 #include <oleauto.h>
 
+#include "framework/ole_dates.h"
+
 namespace {
 
 ULONGLONG Count(const FILETIME& time)
@@ -24,7 +26,7 @@ double LocalNowAsOleDate()
 bool OleDateToSystemTime(double date, SYSTEMTIME& time)
 {
     time = SYSTEMTIME{};
-    return VariantTimeToSystemTime(date, &time) != FALSE;
+    return OleVariantTimeToSystemTime(date, &time) != FALSE;
 }
 
 bool SystemTimeToOleDate(SYSTEMTIME time, double& date)

@@ -2,9 +2,11 @@
 // instance. The running instance is played by a window of this test with the
 // frame's class and caption, which records what it receives.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,21 @@ struct Received {
 
 std::vector<Received> g_received;
 HANDLE g_child = nullptr;
+// The file names of the modules the sender had loaded when its last request arrived.
+std::vector<std::wstring> g_senderModules;
+
+std::vector<std::wstring> ModulesOf(DWORD processId)
+{
+    std::vector<std::wstring> names;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE) return names;
+    MODULEENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Module32FirstW(snapshot, &entry); more; more = Module32NextW(snapshot, &entry))
+        names.push_back(CharLowerW(entry.szModule));
+    CloseHandle(snapshot);
+    return names;
+}
 
 LRESULT CALLBACK FakeFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -30,6 +47,7 @@ LRESULT CALLBACK FakeFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         // Take a while, as a countdown would: the sender must wait for us.
         Sleep(300);
         const bool running = g_child && WaitForSingleObject(g_child, 0) == WAIT_TIMEOUT;
+        if (running) g_senderModules = ModulesOf(GetProcessId(g_child));
         g_received.push_back({msg, wParam, lParam, running});
         return msg == UM_MONITOR_OFF ? 1 : 0;
     }
@@ -267,3 +285,19 @@ TEST_F(SingleInstanceTest, OnlyTheRealFrameIsTheInstanceAndTwoStartsAtOnceMakeOn
 }
 
 }  // namespace
+
+// All a second start needs is to find the frame and send it one message: it
+// hands over without loading what only the running instance and its actions use.
+TEST_F(SingleInstanceTest, ASecondStartHandsOverWithoutLoadingTheInstancesLibraries)
+{
+    g_senderModules.clear();
+    ASSERT_TRUE(RunSecondStart(L"1009"));
+    ASSERT_EQ(g_received.size(), 1u);
+    const auto loaded = [](const wchar_t* dll) {
+        return std::find(g_senderModules.begin(), g_senderModules.end(), dll) != g_senderModules.end();
+    };
+    ASSERT_TRUE(loaded(L"umbrix.exe") && loaded(L"user32.dll")) << "the sender's modules were listed";
+    for (const wchar_t* dll : {L"comctl32.dll", L"ole32.dll", L"oleaut32.dll", L"combase.dll", L"shell32.dll",
+                               L"comdlg32.dll", L"wininet.dll", L"rasapi32.dll", L"winmm.dll", L"sapi.dll"})
+        EXPECT_FALSE(loaded(dll)) << dll;
+}
