@@ -33,7 +33,6 @@ public:
 
     const CScheduleCountdown& Countdown() const { return m_countdown; }
     CTrayIcon& Tray() { return m_tray; }
-    bool TrayPresent() const { return m_trayPresent; }
 
 protected:
     bool OnInitDialog() override;
@@ -54,7 +53,6 @@ private:
 
     CScheduleCountdown m_countdown;
     CTrayIcon m_tray;
-    bool m_trayPresent = false;
     HICON m_icon = nullptr;
     CDlgSchedule* m_openSchedule = nullptr;
 };

@@ -16,7 +16,7 @@ TEST(CornerPoint, SubtractsOneOnlyFromAPositiveSize)
         {3, 0, 0, 0, 0},           {3, -5, 1, -5, 0},        {1, 1, 1, 0, 0},
     };
     for (const auto& c : cases) {
-        const CornerPoint p = CornerPointOf(c.corner, c.width, c.height);
+        const CornerPoint p = CornerPointOf(c.corner, MonitorArea{0, 0, c.width, c.height});
         EXPECT_EQ(p.x, c.x) << c.corner << " " << c.width;
         EXPECT_EQ(p.y, c.y) << c.corner << " " << c.height;
     }
@@ -41,8 +41,61 @@ TEST(CornerAction, MatchesTheListTextsIgnoringCase)
     for (const auto& c : cases) EXPECT_EQ(CornerActionOf(c.text), c.action);
 }
 
+TEST(OnScreenCorner, OnlyTheDesktopsOuterCornersCount)
+{
+    using Layout = std::vector<MonitorArea>;
+    const Layout one{{0, 0, 1920, 1080}};
+    const Layout sideBySide{{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}};
+    const Layout stacked{{0, 0, 1920, 1080}, {0, 1080, 1920, 2160}};
+    // The right monitor is taller: its upper part stands out above the primary.
+    const Layout taller{{0, 0, 1920, 1080}, {1920, -120, 3200, 1080}};
+    const Layout leftOf{{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
+    const Layout above{{0, 0, 1920, 1080}, {0, -1080, 1920, 0}};
+    const struct {
+        const char* name;
+        const Layout& layout;
+        int corner;
+        CornerPoint cursor;
+        bool on;
+    } cases[] = {
+        {"one", one, 0, {0, 0}, true},
+        {"one", one, 1, {1919, 0}, true},
+        {"one", one, 1, {1918, 0}, false},
+        {"one", one, 1, {1919, 1}, false},
+        {"one", one, 2, {0, 1079}, true},
+        {"one", one, 3, {1919, 1079}, true},
+        {"one", one, 3, {0, 0}, false},
+        {"side by side", sideBySide, 1, {1919, 0}, false},  // the inner edge
+        {"side by side", sideBySide, 1, {3839, 0}, true},
+        {"side by side", sideBySide, 0, {1920, 0}, false},
+        {"side by side", sideBySide, 0, {0, 0}, true},
+        {"side by side", sideBySide, 3, {3839, 1079}, true},
+        {"stacked", stacked, 2, {0, 1079}, false},
+        {"stacked", stacked, 2, {0, 2159}, true},
+        {"stacked", stacked, 1, {1919, 0}, true},
+        {"stacked", stacked, 0, {0, 1080}, false},
+        {"taller", taller, 1, {1919, 0}, false},  // the right monitor lies beyond
+        {"taller", taller, 1, {3199, -120}, true},
+        {"taller", taller, 0, {1920, -120}, true},  // nothing left of it up there
+        {"taller", taller, 3, {3199, 1079}, true},
+        {"left of", leftOf, 0, {0, 0}, false},
+        {"left of", leftOf, 0, {-1280, 0}, true},
+        {"left of", leftOf, 2, {-1280, 1023}, true},
+        {"left of", leftOf, 2, {0, 1079}, true},  // below the left monitor's bottom
+        {"above", above, 0, {0, 0}, false},
+        {"above", above, 0, {0, -1080}, true},
+        {"above", above, 1, {1919, -1080}, true},
+        {"none", Layout{}, 0, {0, 0}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OnScreenCorner(c.corner, c.cursor, c.layout), c.on)
+            << c.name << " corner " << c.corner << " at " << c.cursor.x << "," << c.cursor.y;
+}
+
+const std::vector<MonitorArea> kScreen{{0, 0, 1920, 1080}};
+
 struct Tick {
-    CornerPoint cursor;
+    std::optional<CornerPoint> cursor;
     bool sample;
     CornerAction run;
     bool armedAfter;
@@ -53,7 +106,7 @@ void RunTicks(CScreenCorner& corner, int cornerIndex, int enabled, const std::ws
 {
     int n = 0;
     for (const Tick& t : ticks) {
-        const CornerStep step = corner.Check(cornerIndex, enabled, text, t.cursor, 1920, 1080);
+        const CornerStep step = corner.Check(cornerIndex, enabled, text, t.cursor, kScreen);
         EXPECT_EQ(step.sampleAfter, t.sample) << "tick " << n;
         EXPECT_EQ(step.run, t.run) << "tick " << n;
         EXPECT_EQ(step.wait, t.run != CornerAction::None) << "tick " << n;
@@ -66,6 +119,7 @@ constexpr CornerPoint kTopRight{1919, 0};
 constexpr CornerPoint kNearTopRight{1918, 0};
 constexpr CornerPoint kMiddle{960, 540};
 constexpr CornerPoint kOrigin{0, 0};
+constexpr CornerPoint kBottomRight{1919, 1079};
 
 TEST(ScreenCorner, FiresOnceWhileTheCursorRestsAndAgainAfterLeaving)
 {
@@ -93,15 +147,31 @@ TEST(ScreenCorner, APositionNeverSampledCountsAsOffEveryCorner)
              });
 }
 
+TEST(ScreenCorner, AnUnreadPositionFiresNothingAndKeepsTheFlag)
+{
+    // No stale (0, 0) at start; and a desktop locked by the action, where the
+    // position cannot be read, does not count as having left the corner.
+    CScreenCorner corner;
+    RunTicks(corner, 0, 1, L"Lock WorkStation and Umbrix",
+             {
+                 {kMiddle, true, CornerAction::None, true},
+                 {std::nullopt, true, CornerAction::None, true},
+                 {std::nullopt, true, CornerAction::None, true},
+                 {kOrigin, true, CornerAction::LockAndMonitorOff, false},
+                 {std::nullopt, true, CornerAction::None, false},
+                 {kOrigin, true, CornerAction::None, false},
+             });
+}
+
 TEST(ScreenCorner, UnconfiguredCornerNeedsNoSampleAndForgetsTheOldOne)
 {
     CScreenCorner corner;
-    EXPECT_FALSE(corner.Check(-1, 1, L"Umbrix", kOrigin, 1920, 1080).sampleAfter);
-    EXPECT_TRUE(corner.Check(0, 1, L"Umbrix", kOrigin, 1920, 1080).sampleAfter);
-    EXPECT_EQ(corner.Check(0, 1, L"Umbrix", kOrigin, 1920, 1080).run, CornerAction::MonitorOff);
+    EXPECT_FALSE(corner.Check(-1, 1, L"Umbrix", kOrigin, kScreen).sampleAfter);
+    EXPECT_TRUE(corner.Check(0, 1, L"Umbrix", kOrigin, kScreen).sampleAfter);
+    EXPECT_EQ(corner.Check(0, 1, L"Umbrix", kOrigin, kScreen).run, CornerAction::MonitorOff);
     // Corner removed, then configured again while the old sample still says (0, 0).
-    EXPECT_FALSE(corner.Check(-1, 1, L"Umbrix", kOrigin, 1920, 1080).sampleAfter);
-    EXPECT_EQ(corner.Check(0, 1, L"Umbrix", kOrigin, 1920, 1080).run, CornerAction::None);
+    EXPECT_FALSE(corner.Check(-1, 1, L"Umbrix", kOrigin, kScreen).sampleAfter);
+    EXPECT_EQ(corner.Check(0, 1, L"Umbrix", kOrigin, kScreen).run, CornerAction::None);
 }
 
 TEST(ScreenCorner, DisabledKeepsFollowingTheCursorAndFiresOnceEnabled)
@@ -110,18 +180,18 @@ TEST(ScreenCorner, DisabledKeepsFollowingTheCursorAndFiresOnceEnabled)
     RunTicks(corner, 3, 0, L"Umbrix",
              {
                  {kMiddle, true, CornerAction::None, true},
-                 {{1919, 1079}, true, CornerAction::None, true},
-                 {{1919, 1079}, true, CornerAction::None, true},
+                 {kBottomRight, true, CornerAction::None, true},
+                 {kBottomRight, true, CornerAction::None, true},
              });
-    EXPECT_EQ(corner.Check(3, 1, L"Umbrix", {1919, 1079}, 1920, 1080).run, CornerAction::MonitorOff);
+    EXPECT_EQ(corner.Check(3, 1, L"Umbrix", kBottomRight, kScreen).run, CornerAction::MonitorOff);
 }
 
 TEST(ScreenCorner, UnknownTextRunsNothingButWaitsAndStaysArmed)
 {
     CScreenCorner corner;
-    corner.Check(0, 1, L"Dance", kOrigin, 1920, 1080);
+    corner.Check(0, 1, L"Dance", kOrigin, kScreen);
     for (int i = 0; i < 3; ++i) {
-        const CornerStep step = corner.Check(0, 1, L"Dance", kOrigin, 1920, 1080);
+        const CornerStep step = corner.Check(0, 1, L"Dance", kOrigin, kScreen);
         EXPECT_EQ(step.run, CornerAction::None);
         EXPECT_TRUE(step.wait);
         EXPECT_TRUE(corner.Armed());

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "dialogs/dlg_screen_saver.h"
 #include "dialogs/dlg_select_gui.h"
 #include "dialogs/dlg_welcome.h"
+#include "dialogs/explorer1.h"
 #include "dialogs/tip_dlg.h"
 #include "framework/app.h"
 #include "framework/win_text.h"
@@ -476,6 +478,73 @@ TEST(HelpVideos, WithoutTheBrowserALinkFollowsTheResizableWindow)
     EXPECT_NE(before.top, after.top) << "the link stays centred";
     ASSERT_EQ(1u, system.Executed().size());
     EXPECT_EQ(L"https://www.corvane.example/umbrix/videos/", system.Executed()[0].file);
+}
+
+// The names this test program hands LoadLibraryW and LoadLibraryExW, caught
+// by swapping the entries of its own import table.
+std::vector<std::wstring> g_libraryNames;
+decltype(&LoadLibraryW) g_loadLibrary = nullptr;
+decltype(&LoadLibraryExW) g_loadLibraryEx = nullptr;
+
+HMODULE WINAPI RecordLoadLibrary(LPCWSTR name)
+{
+    g_libraryNames.push_back(name ? name : L"");
+    return g_loadLibrary(name);
+}
+
+HMODULE WINAPI RecordLoadLibraryEx(LPCWSTR name, HANDLE file, DWORD flags)
+{
+    g_libraryNames.push_back(name ? name : L"");
+    return g_loadLibraryEx(name, file, flags);
+}
+
+// Puts `replacement` into the import-table entry of `function`; the entry's
+// previous value, or null when the program does not import it.
+void* SwapImport(const char* function, void* replacement)
+{
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); dll->Name; ++dll) {
+        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+        for (; name->u1.AddressOfData; ++name, ++slot) {
+            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
+            const auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
+            if (strcmp(reinterpret_cast<const char*>(byName->Name), function) != 0) continue;
+            DWORD protection = 0;
+            VirtualProtect(&slot->u1.Function, sizeof(slot->u1.Function), PAGE_READWRITE, &protection);
+            void* previous = reinterpret_cast<void*>(slot->u1.Function);
+            slot->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(&slot->u1.Function, sizeof(slot->u1.Function), protection, &protection);
+            return previous;
+        }
+    }
+    return nullptr;
+}
+
+TEST(HelpVideos, TheHtmlEngineIsLookedForInTheSystemDirectoryOnly)
+{
+    g_libraryNames.clear();
+    g_loadLibrary = reinterpret_cast<decltype(g_loadLibrary)>(SwapImport("LoadLibraryW", reinterpret_cast<void*>(RecordLoadLibrary)));
+    g_loadLibraryEx =
+        reinterpret_cast<decltype(g_loadLibraryEx)>(SwapImport("LoadLibraryExW", reinterpret_cast<void*>(RecordLoadLibraryEx)));
+    HWND window = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+    CExplorer1 browser;
+    browser.Create(window, RECT{0, 0, 200, 200});
+    browser.Destroy();
+    DestroyWindow(window);
+    if (g_loadLibrary) SwapImport("LoadLibraryW", reinterpret_cast<void*>(g_loadLibrary));
+    if (g_loadLibraryEx) SwapImport("LoadLibraryExW", reinterpret_cast<void*>(g_loadLibraryEx));
+
+    const std::wstring systemCopy = GetSystemDirectoryString() + L"\\mshtml.dll";
+    int engineLoads = 0;
+    for (const std::wstring& name : g_libraryNames) {
+        if (name.size() < 10 || _wcsicmp(name.c_str() + name.size() - 10, L"mshtml.dll") != 0) continue;
+        ++engineLoads;
+        EXPECT_EQ(_wcsicmp(name.c_str(), systemCopy.c_str()), 0) << "loaded by the name " << testing::PrintToString(name);
+    }
+    EXPECT_EQ(engineLoads, 1);
 }
 
 TEST(AboutBox, LinksOpenTheWebSiteAndTheSupportMail)

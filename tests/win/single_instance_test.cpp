@@ -225,6 +225,92 @@ TEST_F(SingleInstanceTest, ABusyInstanceGetsTheRequestOnceItTakesMessagesAgain)
     EXPECT_EQ(g_received[0].wParam, 12u);
 }
 
+// Holds the instance mutex on a thread of its own, as an instance that is
+// still starting would (its first-start window open, no frame yet), until
+// told to release it or to end without doing so (the mutex is then abandoned).
+class CStartingInstance {
+public:
+    CStartingInstance()
+    {
+        m_ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_finish = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_thread = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
+        WaitForSingleObject(m_ready, 5000);
+    }
+    ~CStartingInstance() { End(true); }
+    bool Holds() const { return m_held; }
+    void End(bool release)
+    {
+        if (!m_thread) return;
+        m_release = release;
+        SetEvent(m_finish);
+        WaitForSingleObject(m_thread, 5000);
+        for (HANDLE h : {m_thread, m_ready, m_finish}) CloseHandle(h);
+        m_thread = nullptr;
+    }
+
+private:
+    static DWORD WINAPI Hold(void* self)
+    {
+        auto* me = static_cast<CStartingInstance*>(self);
+        HANDLE mutex = CreateMutexW(nullptr, TRUE, L"Global\\U B X S v c");
+        me->m_held = mutex && GetLastError() != ERROR_ALREADY_EXISTS;
+        SetEvent(me->m_ready);
+        WaitForSingleObject(me->m_finish, INFINITE);
+        if (mutex && me->m_release) ReleaseMutex(mutex);
+        if (mutex) CloseHandle(mutex);
+        return 0;
+    }
+
+    HANDLE m_ready = nullptr;
+    HANDLE m_finish = nullptr;
+    HANDLE m_thread = nullptr;
+    bool m_held = false;
+    bool m_release = true;
+};
+
+TEST_F(SingleInstanceTest, AStartWaitsForAStartingInstanceHoweverLongItTakes)
+{
+    DestroyWindow(m_frame);
+    m_frame = nullptr;
+    CStartingInstance starting;
+    ASSERT_TRUE(starting.Holds());
+    PROCESS_INFORMATION second = StartUmbrix(L":settings");
+    ASSERT_NE(second.hProcess, nullptr);
+    // Longer than any fixed wait a start could give up after.
+    EXPECT_FALSE(PumpUntilEnded(second.hProcess, 11000));
+    EXPECT_EQ(CountRealFrames(), 0) << "no second instance";
+
+    // The starting instance's frame appears: the request goes to it.
+    m_frame = CreateFakeWindow(kFrameClassName);
+    g_child = second.hProcess;
+    EXPECT_TRUE(PumpUntilEnded(second.hProcess, 20000));
+    g_child = nullptr;
+    EndProcess(second);
+    ASSERT_EQ(g_received.size(), 1u);
+    EXPECT_EQ(g_received[0].message, UM_SHOW_SETTINGS);
+}
+
+TEST_F(SingleInstanceTest, AStartBecomesTheInstanceWhenTheStartingOneEndsWithoutAFrame)
+{
+    DestroyWindow(m_frame);
+    m_frame = nullptr;
+    for (const bool release : {true, false}) {
+        CStartingInstance starting;
+        ASSERT_TRUE(starting.Holds());
+        PROCESS_INFORMATION second = StartUmbrix(L":silent");
+        ASSERT_NE(second.hProcess, nullptr);
+        EXPECT_FALSE(PumpUntilEnded(second.hProcess, 1500));
+        EXPECT_EQ(CountRealFrames(), 0);
+        starting.End(release);
+        const DWORD deadline = GetTickCount() + 20000;
+        while (CountRealFrames() == 0 && GetTickCount() < deadline) PumpUntilEnded(second.hProcess, 100);
+        EXPECT_EQ(CountRealFrames(), 1) << (release ? "released" : "abandoned");
+        EXPECT_EQ(WaitForSingleObject(second.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+        EndProcess(second);
+    }
+}
+
 // The instance is found by the frame's class and caption together, and the
 // instance mutex makes a start wait for an instance that is starting.
 TEST_F(SingleInstanceTest, OnlyTheRealFrameIsTheInstanceAndTwoStartsAtOnceMakeOne)

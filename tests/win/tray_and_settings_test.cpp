@@ -13,6 +13,7 @@
 #include "resources/resource.h"
 #include "shell/hot_keys.h"
 #include "shell/main_frame.h"
+#include "shell/messages.h"
 #include "shell/umbrix_view.h"
 #include "win/modal_script.h"
 #include "win/recording_system.h"
@@ -188,6 +189,36 @@ TEST_F(TrayAndSettings, IconComesBackWhenTheShellRestarts)
     Profile().WriteInt(kSettingsSection, L"SysTray", 0);
     SendMessageW(m_frame.GetSafeHwnd(), TaskbarCreatedMessage(), 0, 0);
     EXPECT_FALSE(HasIcon());
+}
+
+TEST_F(TrayAndSettings, TaskbarCreatedWhileTheShellHoldsTheIconKeepsItSoUntickingRemovesIt)
+{
+    Start();
+    ASSERT_TRUE(HasIcon());
+    SendMessageW(m_frame.GetSafeHwnd(), TaskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(View().m_iconPresent);
+    Click(IDC_FORM_SHOW_TRAY_ICON);  // unticks
+    EXPECT_FALSE(HasIcon());
+}
+
+// The tray command, a second start's request and the welcome window (which
+// posts the tray command) all bring a minimised window back, in front.
+TEST_F(TrayAndSettings, UmbrixSettingsRestoresAMinimisedWindow)
+{
+    Start();
+    HWND frame = m_frame.GetSafeHwnd();
+    for (const UINT message : {static_cast<UINT>(WM_COMMAND), UM_SHOW_SETTINGS}) {
+        ShowWindow(frame, SW_MINIMIZE);
+        ASSERT_TRUE(IsIconic(frame));
+        if (message == WM_COMMAND)
+            SendMessageW(ViewHwnd(), WM_COMMAND, ID_TRAY_SETTINGS, 0);
+        else
+            SendMessageW(frame, UM_SHOW_SETTINGS, 0, 0);
+        Pump();
+        EXPECT_FALSE(IsIconic(frame)) << message;
+        EXPECT_TRUE(IsWindowVisible(frame)) << message;
+        EXPECT_EQ(GetForegroundWindow(), frame) << message;
+    }
 }
 
 TEST_F(TrayAndSettings, ShowIconBoxActsOnItsNewStateAndClrRecreatesTheIcon)
