@@ -47,49 +47,24 @@ TEST(OnScreenCorner, OnlyTheDesktopsOuterCornersCount)
     const Layout one{{0, 0, 1920, 1080}};
     const Layout sideBySide{{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}};
     const Layout stacked{{0, 0, 1920, 1080}, {0, 1080, 1920, 2160}};
-    // The right monitor is taller: its upper part stands out above the primary.
-    const Layout taller{{0, 0, 1920, 1080}, {1920, -120, 3200, 1080}};
+    const Layout taller{{0, 0, 1920, 1080}, {1920, -120, 3200, 1080}};  // stands out above the primary
     const Layout leftOf{{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
     const Layout above{{0, 0, 1920, 1080}, {0, -1080, 1920, 0}};
     const struct {
-        const char* name;
         const Layout& layout;
-        int corner;
-        CornerPoint cursor;
+        int corner, x, y;
         bool on;
     } cases[] = {
-        {"one", one, 0, {0, 0}, true},
-        {"one", one, 1, {1919, 0}, true},
-        {"one", one, 1, {1918, 0}, false},
-        {"one", one, 1, {1919, 1}, false},
-        {"one", one, 2, {0, 1079}, true},
-        {"one", one, 3, {1919, 1079}, true},
-        {"one", one, 3, {0, 0}, false},
-        {"side by side", sideBySide, 1, {1919, 0}, false},  // the inner edge
-        {"side by side", sideBySide, 1, {3839, 0}, true},
-        {"side by side", sideBySide, 0, {1920, 0}, false},
-        {"side by side", sideBySide, 0, {0, 0}, true},
-        {"side by side", sideBySide, 3, {3839, 1079}, true},
-        {"stacked", stacked, 2, {0, 1079}, false},
-        {"stacked", stacked, 2, {0, 2159}, true},
-        {"stacked", stacked, 1, {1919, 0}, true},
-        {"stacked", stacked, 0, {0, 1080}, false},
-        {"taller", taller, 1, {1919, 0}, false},  // the right monitor lies beyond
-        {"taller", taller, 1, {3199, -120}, true},
-        {"taller", taller, 0, {1920, -120}, true},  // nothing left of it up there
-        {"taller", taller, 3, {3199, 1079}, true},
-        {"left of", leftOf, 0, {0, 0}, false},
-        {"left of", leftOf, 0, {-1280, 0}, true},
-        {"left of", leftOf, 2, {-1280, 1023}, true},
-        {"left of", leftOf, 2, {0, 1079}, true},  // below the left monitor's bottom
-        {"above", above, 0, {0, 0}, false},
-        {"above", above, 0, {0, -1080}, true},
-        {"above", above, 1, {1919, -1080}, true},
-        {"none", Layout{}, 0, {0, 0}, false},
+        {one, 0, 0, 0, true},           {one, 1, 1919, 0, true},          {one, 1, 1918, 0, false},
+        {one, 2, 0, 1079, true},        {one, 3, 1919, 1079, true},       {one, 3, 0, 0, false},
+        {sideBySide, 1, 1919, 0, false}, {sideBySide, 1, 3839, 0, true},  {sideBySide, 0, 1920, 0, false},
+        {stacked, 2, 0, 1079, false},   {stacked, 2, 0, 2159, true},      {stacked, 1, 1919, 0, true},
+        {taller, 1, 1919, 0, false},    {taller, 1, 3199, -120, true},    {taller, 0, 1920, -120, true},
+        {leftOf, 0, 0, 0, false},       {leftOf, 0, -1280, 0, true},      {leftOf, 2, 0, 1079, true},
+        {above, 0, 0, 0, false},        {above, 1, 1919, -1080, true},    {Layout{}, 0, 0, 0, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(OnScreenCorner(c.corner, c.cursor, c.layout), c.on)
-            << c.name << " corner " << c.corner << " at " << c.cursor.x << "," << c.cursor.y;
+        EXPECT_EQ(OnScreenCorner(c.corner, {c.x, c.y}, c.layout), c.on) << c.corner << " at " << c.x << "," << c.y;
 }
 
 const std::vector<MonitorArea> kScreen{{0, 0, 1920, 1080}};

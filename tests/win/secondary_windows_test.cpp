@@ -481,7 +481,7 @@ TEST(HelpVideos, WithoutTheBrowserALinkFollowsTheResizableWindow)
 }
 
 // The names this test program hands LoadLibraryW and LoadLibraryExW, caught
-// by swapping the entries of its own import table.
+// in its own import table.
 std::vector<std::wstring> g_libraryNames;
 decltype(&LoadLibraryW) g_loadLibrary = nullptr;
 decltype(&LoadLibraryExW) g_loadLibraryEx = nullptr;
@@ -498,25 +498,27 @@ HMODULE WINAPI RecordLoadLibraryEx(LPCWSTR name, HANDLE file, DWORD flags)
     return g_loadLibraryEx(name, file, flags);
 }
 
-// Puts `replacement` into the import-table entry of `function`; the entry's
-// previous value, or null when the program does not import it.
-void* SwapImport(const char* function, void* replacement)
+// Puts `replacement` into the import-table slot of `function`; the slot's
+// previous value.
+template <typename Fn>
+Fn SwapImport(const char* function, Fn replacement)
 {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
     const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); dll->Name; ++dll) {
+    auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+        base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+    for (; dll->Name; ++dll) {
         auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
         auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
         for (; name->u1.AddressOfData; ++name, ++slot) {
-            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
-            const auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
-            if (strcmp(reinterpret_cast<const char*>(byName->Name), function) != 0) continue;
+            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
+                strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name, function) != 0)
+                continue;
             DWORD protection = 0;
-            VirtualProtect(&slot->u1.Function, sizeof(slot->u1.Function), PAGE_READWRITE, &protection);
-            void* previous = reinterpret_cast<void*>(slot->u1.Function);
+            VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection);
+            const Fn previous = reinterpret_cast<Fn>(slot->u1.Function);
             slot->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-            VirtualProtect(&slot->u1.Function, sizeof(slot->u1.Function), protection, &protection);
+            VirtualProtect(slot, sizeof(*slot), protection, &protection);
             return previous;
         }
     }
@@ -526,25 +528,20 @@ void* SwapImport(const char* function, void* replacement)
 TEST(HelpVideos, TheHtmlEngineIsLookedForInTheSystemDirectoryOnly)
 {
     g_libraryNames.clear();
-    g_loadLibrary = reinterpret_cast<decltype(g_loadLibrary)>(SwapImport("LoadLibraryW", reinterpret_cast<void*>(RecordLoadLibrary)));
-    g_loadLibraryEx =
-        reinterpret_cast<decltype(g_loadLibraryEx)>(SwapImport("LoadLibraryExW", reinterpret_cast<void*>(RecordLoadLibraryEx)));
+    g_loadLibrary = SwapImport("LoadLibraryW", &RecordLoadLibrary);
+    g_loadLibraryEx = SwapImport("LoadLibraryExW", &RecordLoadLibraryEx);
     HWND window = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
-    CExplorer1 browser;
-    browser.Create(window, RECT{0, 0, 200, 200});
-    browser.Destroy();
+    CExplorer1().Create(window, RECT{0, 0, 200, 200});
     DestroyWindow(window);
-    if (g_loadLibrary) SwapImport("LoadLibraryW", reinterpret_cast<void*>(g_loadLibrary));
-    if (g_loadLibraryEx) SwapImport("LoadLibraryExW", reinterpret_cast<void*>(g_loadLibraryEx));
+    if (g_loadLibrary) SwapImport("LoadLibraryW", g_loadLibrary);
+    if (g_loadLibraryEx) SwapImport("LoadLibraryExW", g_loadLibraryEx);
 
-    const std::wstring systemCopy = GetSystemDirectoryString() + L"\\mshtml.dll";
-    int engineLoads = 0;
-    for (const std::wstring& name : g_libraryNames) {
-        if (name.size() < 10 || _wcsicmp(name.c_str() + name.size() - 10, L"mshtml.dll") != 0) continue;
-        ++engineLoads;
-        EXPECT_EQ(_wcsicmp(name.c_str(), systemCopy.c_str()), 0) << "loaded by the name " << testing::PrintToString(name);
-    }
-    EXPECT_EQ(engineLoads, 1);
+    std::vector<std::wstring> engineLoads;
+    for (const std::wstring& name : g_libraryNames)
+        if (name.size() >= 10 && _wcsicmp(name.c_str() + name.size() - 10, L"mshtml.dll") == 0) engineLoads.push_back(name);
+    ASSERT_EQ(engineLoads.size(), 1u);
+    EXPECT_EQ(_wcsicmp(engineLoads[0].c_str(), (GetSystemDirectoryString() + L"\\mshtml.dll").c_str()), 0)
+        << testing::PrintToString(engineLoads[0]);
 }
 
 TEST(AboutBox, LinksOpenTheWebSiteAndTheSupportMail)

@@ -225,89 +225,69 @@ TEST_F(SingleInstanceTest, ABusyInstanceGetsTheRequestOnceItTakesMessagesAgain)
     EXPECT_EQ(g_received[0].wParam, 12u);
 }
 
-// Holds the instance mutex on a thread of its own, as an instance that is
-// still starting would (its first-start window open, no frame yet), until
-// told to release it or to end without doing so (the mutex is then abandoned).
-class CStartingInstance {
-public:
-    CStartingInstance()
-    {
-        m_ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        m_finish = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        m_thread = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
-        WaitForSingleObject(m_ready, 5000);
-    }
-    ~CStartingInstance() { End(true); }
-    bool Holds() const { return m_held; }
-    void End(bool release)
-    {
-        if (!m_thread) return;
-        m_release = release;
-        SetEvent(m_finish);
-        WaitForSingleObject(m_thread, 5000);
-        for (HANDLE h : {m_thread, m_ready, m_finish}) CloseHandle(h);
-        m_thread = nullptr;
-    }
+// An instance that is still starting (its first-start window open, no frame
+// yet) holds the mutex; a thread that ends while holding it abandons it.
+const wchar_t kInstanceMutex[] = L"Global\\U B X S v c";
 
-private:
-    static DWORD WINAPI Hold(void* self)
-    {
-        auto* me = static_cast<CStartingInstance*>(self);
-        HANDLE mutex = CreateMutexW(nullptr, TRUE, L"Global\\U B X S v c");
-        me->m_held = mutex && GetLastError() != ERROR_ALREADY_EXISTS;
-        SetEvent(me->m_ready);
-        WaitForSingleObject(me->m_finish, INFINITE);
-        if (mutex && me->m_release) ReleaseMutex(mutex);
-        if (mutex) CloseHandle(mutex);
-        return 0;
-    }
-
-    HANDLE m_ready = nullptr;
-    HANDLE m_finish = nullptr;
-    HANDLE m_thread = nullptr;
-    bool m_held = false;
-    bool m_release = true;
+struct CHolder {
+    HANDLE holds;
+    HANDLE finish;
 };
+
+DWORD WINAPI HoldUntilFinished(void* parameter)
+{
+    const auto* holder = static_cast<CHolder*>(parameter);
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutex);
+    WaitForSingleObject(mutex, INFINITE);
+    SetEvent(holder->holds);
+    WaitForSingleObject(holder->finish, INFINITE);
+    CloseHandle(mutex);  // not released
+    return 0;
+}
 
 TEST_F(SingleInstanceTest, AStartWaitsForAStartingInstanceHoweverLongItTakes)
 {
     DestroyWindow(m_frame);
-    m_frame = nullptr;
-    CStartingInstance starting;
-    ASSERT_TRUE(starting.Holds());
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, kInstanceMutex);
     PROCESS_INFORMATION second = StartUmbrix(L":settings");
-    ASSERT_NE(second.hProcess, nullptr);
+    if (!second.hProcess) {
+        ReleaseMutex(mutex);
+        FAIL() << "Umbrix.exe did not start";
+    }
     // Longer than any fixed wait a start could give up after.
     EXPECT_FALSE(PumpUntilEnded(second.hProcess, 11000));
     EXPECT_EQ(CountRealFrames(), 0) << "no second instance";
-
     // The starting instance's frame appears: the request goes to it.
     m_frame = CreateFakeWindow(kFrameClassName);
-    g_child = second.hProcess;
     EXPECT_TRUE(PumpUntilEnded(second.hProcess, 20000));
-    g_child = nullptr;
     EndProcess(second);
-    ASSERT_EQ(g_received.size(), 1u);
-    EXPECT_EQ(g_received[0].message, UM_SHOW_SETTINGS);
-}
+    std::vector<UINT> messages;
+    for (const Received& r : g_received) messages.push_back(r.message);
+    EXPECT_EQ(messages, std::vector<UINT>{UM_SHOW_SETTINGS});
 
-TEST_F(SingleInstanceTest, AStartBecomesTheInstanceWhenTheStartingOneEndsWithoutAFrame)
-{
+    // It ends without a frame, releasing the mutex or abandoning it.
     DestroyWindow(m_frame);
     m_frame = nullptr;
-    for (const bool release : {true, false}) {
-        CStartingInstance starting;
-        ASSERT_TRUE(starting.Holds());
-        PROCESS_INFORMATION second = StartUmbrix(L":silent");
-        ASSERT_NE(second.hProcess, nullptr);
+    for (const bool abandon : {false, true}) {
+        CHolder holder{CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+        HANDLE thread = abandon ? CreateThread(nullptr, 0, HoldUntilFinished, &holder, 0, nullptr) : nullptr;
+        if (abandon) WaitForSingleObject(holder.holds, 5000);
+        second = StartUmbrix(L":silent");
         EXPECT_FALSE(PumpUntilEnded(second.hProcess, 1500));
-        EXPECT_EQ(CountRealFrames(), 0);
-        starting.End(release);
+        if (abandon) {
+            SetEvent(holder.finish);
+            WaitForSingleObject(thread, 5000);
+            CloseHandle(thread);
+        } else {
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+        }
         const DWORD deadline = GetTickCount() + 20000;
         while (CountRealFrames() == 0 && GetTickCount() < deadline) PumpUntilEnded(second.hProcess, 100);
-        EXPECT_EQ(CountRealFrames(), 1) << (release ? "released" : "abandoned");
-        EXPECT_EQ(WaitForSingleObject(second.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+        EXPECT_EQ(CountRealFrames(), 1) << "becomes the instance, abandoned: " << abandon;
         EndProcess(second);
+        CloseHandle(holder.holds);
+        CloseHandle(holder.finish);
     }
 }
 
