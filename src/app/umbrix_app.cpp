@@ -30,11 +30,11 @@ HWND FindRunningFrame()
 
 // Waits, however long it takes, until the instance that owns `mutex` has
 // created its frame (returned) or has ended without one (null: this process
-// owns the mutex now, released or abandoned, and becomes the instance; also
-// when the wait itself fails, rather than waiting blind). The
-// other one may sit in its first-start window for minutes. Messages keep
-// being handled meanwhile: the component library's hidden window makes this
-// process a target of broadcasts, which must not hang on it.
+// owns the mutex now, released or abandoned, and becomes the instance; null
+// too when the wait itself fails, rather than waiting blind). The other one
+// may sit in its first-start window for minutes. Messages keep being handled
+// meanwhile: the component library's hidden window makes this process a
+// target of broadcasts, which must not hang on it.
 HWND WaitForStartingInstance(HANDLE mutex)
 {
     for (;;) {

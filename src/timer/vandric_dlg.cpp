@@ -278,6 +278,12 @@ void CVandricDlg::PaintMinimized()
 
 bool CVandricDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result)
 {
+    // The tray icon has re-added itself by now. One the shell takes only now
+    // (it was not running at start) follows the stored choice, as at start;
+    // one hidden before a shell restart comes back visible, its flag kept.
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    if (msg == taskbarCreated && msg != 0 && m_tray.Present() && !m_tray.Hidden() && StoredFlag(L"SysTray", 1) == 0)
+        m_tray.Hide();
     switch (msg) {
     case UM_SHOW_SETTINGS:
         ShowSettings();

@@ -130,26 +130,31 @@ LRESULT CALLBACK TakeTheIconsPlace(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(g_cbtHook, code, wParam, lParam);
 }
 
-TEST_F(VandricMainWindow, AnIconAddedOnlyWhenTheShellStartedCanBeHidden)
+TEST_F(VandricMainWindow, AnIconAddedOnlyWhenTheShellStartsFollowsTheTrayOption)
 {
-    m_dlg.Destroy();
-    TakeQuitMessage();
-    g_refusedOwner = nullptr;
-    g_cbtHook = SetWindowsHookExW(WH_CBT, TakeTheIconsPlace, nullptr, GetCurrentThreadId());
-    SetUp();
-    UnhookWindowsHookEx(g_cbtHook);
-    ASSERT_EQ(g_refusedOwner, m_hwnd);
-    EXPECT_FALSE(m_dlg.Tray().Present());
+    for (const int sysTray : {1, 0}) {
+        m_dlg.Destroy();
+        TakeQuitMessage();
+        AfxProfile().WriteInt(kSettingsSection, L"SysTray", sysTray);
+        g_refusedOwner = nullptr;
+        g_cbtHook = SetWindowsHookExW(WH_CBT, TakeTheIconsPlace, nullptr, GetCurrentThreadId());
+        ASSERT_TRUE(m_dlg.Create());
+        UnhookWindowsHookEx(g_cbtHook);
+        m_hwnd = m_dlg.GetSafeHwnd();
+        ASSERT_EQ(g_refusedOwner, m_hwnd);
+        EXPECT_FALSE(m_dlg.Tray().Present());
 
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = m_hwnd;
-    data.uID = ID_VANDRIC_TRAY_ICON;
-    Shell_NotifyIconW(NIM_DELETE, &data);
-    SendMessageW(m_hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    ASSERT_TRUE(m_dlg.Tray().Present());
-    SendDlgItemMessageW(m_hwnd, IDC_VANDRIC_SYSTRAY, BM_CLICK, 0, 0);
-    EXPECT_TRUE(m_dlg.Tray().Hidden());
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof(data);
+        data.hWnd = m_hwnd;
+        data.uID = ID_VANDRIC_TRAY_ICON;
+        Shell_NotifyIconW(NIM_DELETE, &data);
+        SendMessageW(m_hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        ASSERT_TRUE(m_dlg.Tray().Present());
+        EXPECT_EQ(m_dlg.Tray().Hidden(), sysTray == 0);
+        SendDlgItemMessageW(m_hwnd, IDC_VANDRIC_SYSTRAY, BM_CLICK, 0, 0);
+        EXPECT_EQ(m_dlg.Tray().Hidden(), sysTray == 1) << "the option acts on it";
+    }
 }
 
 TEST_F(VandricMainWindow, ChangeStoresRegistersAndHidesClearReleases)
