@@ -249,14 +249,20 @@ TEST_F(SingleInstanceTest, AStartWaitsForAStartingInstanceHoweverLongItTakes)
 {
     DestroyWindow(m_frame);
     HANDLE mutex = CreateMutexW(nullptr, TRUE, kInstanceMutex);
+    CRegistrySettingsStore profile(HKEY_CURRENT_USER, L"Software\\Corvane\\Umbrix");
+    profile.WriteInt(L"Workspace", L"Help Videos Shown", 0);  // as during the other one's first start
     PROCESS_INFORMATION second = StartUmbrix(L":settings");
     if (!second.hProcess) {
+        profile.WriteInt(L"Workspace", L"Help Videos Shown", 1);
         ReleaseMutex(mutex);
         FAIL() << "Umbrix.exe did not start";
     }
     // Longer than any fixed wait a start could give up after.
     EXPECT_FALSE(PumpUntilEnded(second.hProcess, 11000));
     EXPECT_EQ(CountRealFrames(), 0) << "no second instance";
+    EXPECT_EQ(FindWindowW(nullptr, L"Few Help Video Tutorials for Umbrix  From Settings - > Help - > Help Videos"),
+              nullptr);
+    profile.WriteInt(L"Workspace", L"Help Videos Shown", 1);
     // The starting instance's frame appears: the request goes to it.
     m_frame = CreateFakeWindow(kFrameClassName);
     EXPECT_TRUE(PumpUntilEnded(second.hProcess, 20000));
