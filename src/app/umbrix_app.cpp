@@ -17,9 +17,8 @@
 
 namespace {
 
-// How long a start that finds the instance mutex taken waits for the frame
-// of the instance that is starting.
-constexpr DWORD kStartingInstanceWaitMs = 10000;
+// How often a start that waits for a starting instance looks for its frame.
+constexpr DWORD kFramePollMs = 100;
 // How long a running instance may take no messages at all before a second
 // start gives up on it.
 constexpr DWORD kUnresponsiveLimitMs = 30000;
@@ -29,13 +28,21 @@ HWND FindRunningFrame()
     return FindWindowW(kFrameClassName, kFrameCaption);
 }
 
-HWND WaitForRunningFrame(DWORD limitMs)
+// Waits, however long it takes, until the instance that owns `mutex` has
+// created its frame (returned) or has ended without one (null: this process
+// owns the mutex now, released or abandoned, and becomes the instance; null
+// too when the wait itself fails, rather than waiting blind). The other one
+// may sit in its first-start window for minutes. Messages keep being handled
+// meanwhile: the component library's hidden window makes this process a
+// target of broadcasts, which must not hang on it.
+HWND WaitForStartingInstance(HANDLE mutex)
 {
-    const DWORD start = GetTickCount();
     for (;;) {
+        const DWORD wait = MsgWaitForMultipleObjects(1, &mutex, FALSE, kFramePollMs, QS_ALLINPUT);
+        if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED_0 || wait == WAIT_FAILED) return nullptr;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
         if (HWND frame = FindRunningFrame()) return frame;
-        if (GetTickCount() - start >= limitMs) return nullptr;
-        Sleep(50);
     }
 }
 
@@ -96,7 +103,7 @@ bool CUmbrixApp::HandOverToRunningInstance()
     // Another start holds the mutex but has no frame yet: it is starting.
     // Waiting for its frame keeps two nearly simultaneous starts from both
     // becoming the running instance.
-    if (!running && m_mutexExisted) running = WaitForRunningFrame(kStartingInstanceWaitMs);
+    if (!running && m_mutexExisted) running = WaitForStartingInstance(m_instanceMutex);
     const SingleInstanceDecision decision = DecideSingleInstance(CommandLineArgs(), argumentText);
     if (decision.request == HandOver::RunAction) m_startAction = decision.startAction;
     if (!running) return false;
@@ -150,9 +157,13 @@ bool CUmbrixApp::InitInstance()
 
     ISettingsStore& profile = Profile();
 
-    ShowHelpVideosOnFirstStart(profile);
+    // A start that found another one starting waits for it before anything
+    // shows: that one's help-videos window is open, and must stay the only one.
+    const bool anotherStarted = m_mutexExisted;
+    if (!anotherStarted) ShowHelpVideosOnFirstStart(profile);
 
     if (HandOverToRunningInstance()) return false;
+    if (anotherStarted) ShowHelpVideosOnFirstStart(profile);
 
     // A one-time monitor-off delay never survives a restart. Only the process
     // that becomes the running instance resets it: a start that handed its

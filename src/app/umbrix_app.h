@@ -18,9 +18,9 @@ public:
     bool PreTranslateMessage(MSG& msg) override;
     int ExitInstance() override;
 
-    // Looks for a running instance (waiting a while for one that is starting)
-    // and hands it this start's request. Returns true when one runs (this
-    // process then ends).
+    // Looks for a running instance (waiting, however long, for one that is
+    // starting, until its frame exists or it has ended) and hands it this
+    // start's request. Returns true when one runs (this process then ends).
     bool HandOverToRunningInstance();
 
     CMainFrame* Frame() const { return m_frame.get(); }

@@ -3,6 +3,8 @@
 #include <exdisp.h>
 #include <ole2.h>
 
+#include "framework/system_library.h"
+
 namespace {
 const CLSID kWebBrowser = {0x8856F961, 0x340A, 0x11D0, {0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2}};
 }  // namespace
@@ -120,10 +122,9 @@ bool CExplorer1::Create(HWND parent, const RECT& rect)
 {
     Destroy();
     // The control itself may exist while its HTML engine does not; it would
-    // then stay an empty grey area.
-    HMODULE engine = LoadLibraryW(L"mshtml.dll");
-    if (!engine) return false;
-    FreeLibrary(engine);
+    // then stay an empty grey area. Looked for in the system directory only,
+    // so a file of that name beside the program is never run.
+    if (!CSystemLibrary(L"mshtml.dll").Get()) return false;
 
     if (FAILED(CoCreateInstance(kWebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                 reinterpret_cast<void**>(&m_object)))) {

@@ -5,6 +5,7 @@
 #include "framework/app.h"
 #include "resources/resource.h"
 #include "schedule/screen_corner.h"
+#include "schedule/screen_corner_win.h"
 
 namespace {
 const int kCornerButtons[] = {IDC_CORNER_TOP_LEFT, IDC_CORNER_TOP_RIGHT, IDC_CORNER_BOTTOM_LEFT,
@@ -62,12 +63,14 @@ bool CDlgCursorTracer::OnCommand(WORD id, WORD notifyCode, HWND)
 
 void CDlgCursorTracer::OnTimer(UINT_PTR)
 {
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    // The same reading as the corner check's; an unreadable position leaves
+    // the last line standing.
+    const std::optional<POINT> cursor = ReadCursorPosition();
+    if (!cursor) return;
     wchar_t text[96];
     // The doubled ampersand shows as one "&" in the static control.
     swprintf(text, sizeof text / sizeof text[0], L"Current Cursor Position : X = %d && Y = %d",
-             static_cast<int>(cursor.x), static_cast<int>(cursor.y));
+             static_cast<int>(cursor->x), static_cast<int>(cursor->y));
     SetDlgItemTextW(m_hWnd, IDC_CORNER_POSITION, text);
 }
 

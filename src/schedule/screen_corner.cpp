@@ -12,18 +12,44 @@ bool EqualIgnoringCase(const std::wstring& a, const wchar_t* b)
     return i == a.size() && !b[i];
 }
 
+bool Contains(const MonitorArea& m, int x, int y)
+{
+    return x >= m.left && x < m.right && y >= m.top && y < m.bottom;
+}
+
+bool OnAnyMonitor(int x, int y, const std::vector<MonitorArea>& monitors)
+{
+    for (const MonitorArea& m : monitors)
+        if (Contains(m, x, y)) return true;
+    return false;
+}
+
 }  // namespace
 
-CornerPoint CornerPointOf(int corner, int width, int height)
+CornerPoint CornerPointOf(int corner, const MonitorArea& monitor)
 {
-    const int right = width > 0 ? width - 1 : width;
-    const int bottom = height > 0 ? height - 1 : height;
+    const int right = monitor.right > monitor.left ? monitor.right - 1 : monitor.right;
+    const int bottom = monitor.bottom > monitor.top ? monitor.bottom - 1 : monitor.bottom;
     switch (corner) {
-    case 1: return {right, 0};
-    case 2: return {0, bottom};
+    case 1: return {right, monitor.top};
+    case 2: return {monitor.left, bottom};
     case 3: return {right, bottom};
-    default: return {0, 0};
+    default: return {monitor.left, monitor.top};
     }
+}
+
+bool OnScreenCorner(int corner, CornerPoint cursor, const std::vector<MonitorArea>& monitors)
+{
+    const bool right = corner == 1 || corner == 3;
+    const bool bottom = corner == 2 || corner == 3;
+    const int outX = cursor.x + (right ? 1 : -1);
+    const int outY = cursor.y + (bottom ? 1 : -1);
+    if (OnAnyMonitor(outX, cursor.y, monitors) || OnAnyMonitor(cursor.x, outY, monitors)) return false;
+    for (const MonitorArea& m : monitors) {
+        const CornerPoint point = CornerPointOf(corner, m);
+        if (point.x == cursor.x && point.y == cursor.y && Contains(m, cursor.x, cursor.y)) return true;
+    }
+    return false;
 }
 
 CornerAction CornerActionOf(const std::wstring& text)
@@ -34,8 +60,8 @@ CornerAction CornerActionOf(const std::wstring& text)
     return CornerAction::None;
 }
 
-CornerStep CScreenCorner::Check(int corner, int enabled, const std::wstring& actionText, CornerPoint cursor,
-                                int width, int height)
+CornerStep CScreenCorner::Check(int corner, int enabled, const std::wstring& actionText,
+                                std::optional<CornerPoint> cursor, const std::vector<MonitorArea>& monitors)
 {
     CornerStep step;
     if (corner < 0) {
@@ -43,9 +69,15 @@ CornerStep CScreenCorner::Check(int corner, int enabled, const std::wstring& act
         return step;
     }
     step.sampleAfter = true;
-    const CornerPoint point = CornerPointOf(corner, width, height);
-    if (!m_sampled || point.x != cursor.x || point.y != cursor.y) {
+    if (!m_sampled) {
         m_sampled = true;
+        m_armed = true;
+        return step;
+    }
+    // Unknown is not "elsewhere": re-arming here would run the action again
+    // when a desktop locked by it comes back with the cursor still in place.
+    if (!cursor) return step;
+    if (!OnScreenCorner(corner, *cursor, monitors)) {
         m_armed = true;
         return step;
     }

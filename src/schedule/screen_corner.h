@@ -1,13 +1,24 @@
 #pragma once
-// The screen-corner action: which pixel is the corner, which action a stored
+// The screen-corner action: which pixel is a corner, which action a stored
 // text names, and when the action may run. Portable: the 1-second tick hands
-// in the settings, the screen size and the sampled cursor position, and
-// carries out the answer.
+// in the settings, the monitors' rectangles and the sampled cursor position,
+// and carries out the answer.
+#include <optional>
 #include <string>
+#include <vector>
 
 struct CornerPoint {
     int x = 0;
     int y = 0;
+};
+
+// One monitor in desktop pixels, as a RECT: right and bottom lie just outside.
+// Monitors left of or above the primary one have negative coordinates.
+struct MonitorArea {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
 };
 
 enum class CornerAction { None, MonitorOff, LockAndMonitorOff, StartScreenSaver };
@@ -19,11 +30,18 @@ inline constexpr const wchar_t* kCornerActionTexts[] = {
     L"Start Default ScreenSaver",
 };
 
-// The corner pixel of the primary display for "CursorLocationForAction":
-// 0 upper left, 1 upper right, 2 lower left, 3 lower right; any other value
-// is the upper left. 1 is taken from a width or height only when it is
-// positive, so a screen that reports no size never yields a negative point.
-CornerPoint CornerPointOf(int corner, int width, int height);
+// The corner pixel of `monitor` for "CursorLocationForAction": 0 upper left,
+// 1 upper right, 2 lower left, 3 lower right; any other value is the upper
+// left. 1 is taken from a width or height only when it is positive, so a
+// monitor that reports no size never yields a point left of or above it.
+CornerPoint CornerPointOf(int corner, const MonitorArea& monitor);
+
+// Whether `cursor` rests on the corner pixel of the monitor it is on and no
+// monitor lies beyond that pixel in either outward direction (for the upper
+// right: nothing one pixel to the right, nothing one pixel above). So with
+// monitors side by side only the desktop's outer corners count; an inner
+// edge, which a moving cursor crosses by chance, never does.
+bool OnScreenCorner(int corner, CornerPoint cursor, const std::vector<MonitorArea>& monitors);
 
 // The action a stored text names, ignoring letter case; None for any other text.
 CornerAction CornerActionOf(const std::wstring& text);
@@ -44,10 +62,12 @@ class CScreenCorner {
 public:
     // `corner` is "CursorLocationForAction" (below 0: none configured),
     // `enabled` "Do Action at Screen Corner", `actionText` "Action at Screen
-    // Corner", `cursor` the position sampled at the end of the previous tick,
-    // `width` and `height` the primary display's size.
-    CornerStep Check(int corner, int enabled, const std::wstring& actionText, CornerPoint cursor, int width,
-                     int height);
+    // Corner", `cursor` the position sampled at the end of the previous tick
+    // (none when it could not be read, for example on a locked desktop: then
+    // nothing runs and the armed flag keeps its state), `monitors` every
+    // monitor of the desktop.
+    CornerStep Check(int corner, int enabled, const std::wstring& actionText, std::optional<CornerPoint> cursor,
+                     const std::vector<MonitorArea>& monitors);
 
     bool Armed() const { return m_armed; }
 

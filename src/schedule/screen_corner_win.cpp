@@ -2,28 +2,58 @@
 
 #include "actions/display_ops.h"
 #include "framework/app.h"
-#include "schedule/screen_corner.h"
 
-bool CheckScreenCorner(HWND owner, POINT cursorPos)
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list)
 {
-    static CScreenCorner s_corner;  // holds s_cornerArmed for the life of the program
-    const SIZE screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    return CheckScreenCorner(owner, cursorPos, s_corner, screen, [](DWORD ms) { Sleep(ms); });
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back({r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
 }
 
-bool CheckScreenCorner(HWND owner, POINT cursorPos, CScreenCorner& corner, SIZE screen,
+}  // namespace
+
+std::optional<POINT> ReadCursorPosition()
+{
+    POINT cursor{};
+    if (!GetCursorPos(&cursor)) return std::nullopt;
+    return cursor;
+}
+
+std::vector<MonitorArea> DesktopMonitors()
+{
+    std::vector<MonitorArea> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) monitors.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    return monitors;
+}
+
+bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos)
+{
+    static CScreenCorner s_corner;  // holds s_cornerArmed for the life of the program
+    return CheckScreenCorner(owner, cursorPos, s_corner, DesktopMonitors, [](DWORD ms) { Sleep(ms); });
+}
+
+bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos, CScreenCorner& corner,
+                       const std::function<std::vector<MonitorArea>()>& monitors,
                        const std::function<void(DWORD)>& wait)
 {
     ISettingsStore& profile = AfxProfile();
     const int cornerIndex = profile.ReadInt(kSettingsSection, L"CursorLocationForAction", -1);
     if (cornerIndex < 0) {
-        corner.Check(cornerIndex, 0, L"", {}, 0, 0);
+        corner.Check(cornerIndex, 0, L"", std::nullopt, {});
         return false;
     }
     const int enabled = profile.ReadInt(kSettingsSection, L"Do Action at Screen Corner", 0);
     const std::wstring text = profile.ReadString(kSettingsSection, L"Action at Screen Corner", L"");
-    const CornerStep step =
-        corner.Check(cornerIndex, enabled, text, {cursorPos.x, cursorPos.y}, screen.cx, screen.cy);
+    std::optional<CornerPoint> cursor;
+    if (cursorPos) cursor = CornerPoint{cursorPos->x, cursorPos->y};
+    const CornerStep step = corner.Check(cornerIndex, enabled, text, cursor, monitors());
     switch (step.run) {
     case CornerAction::MonitorOff: MonitorOff(0); break;
     case CornerAction::LockAndMonitorOff: LockAndMonitorOff(owner); break;

@@ -3,15 +3,28 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
-class CScreenCorner;
+#include "schedule/screen_corner.h"
+
+// The cursor position in desktop pixels, or none when it cannot be read (a
+// locked or secure desktop). The tick and the corner dialog's position line
+// both read it here, so the line shows what the check works with.
+std::optional<POINT> ReadCursorPosition();
+
+// Every monitor of the desktop, read anew at each call (monitors come and go);
+// the primary display's size when they cannot be listed.
+std::vector<MonitorArea> DesktopMonitors();
 
 // `cursorPos` is the position the tick sampled at the end of the previous
-// tick. Returns true when the tick must sample the cursor into that position
-// afterwards, false when no corner is configured. The first check after a
-// corner is configured never fires: its position was not sampled for it.
-bool CheckScreenCorner(HWND owner, POINT cursorPos);
+// tick (none when it could not be read). Returns true when the tick must
+// sample the cursor into that position afterwards, false when no corner is
+// configured. The first check after a corner is configured never fires: its
+// position was not sampled for it.
+bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos);
 
-// The same with the armed state, the screen size and the wait passed in.
-bool CheckScreenCorner(HWND owner, POINT cursorPos, CScreenCorner& corner, SIZE screen,
+// The same with the armed state, the monitors and the wait passed in.
+bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos, CScreenCorner& corner,
+                       const std::function<std::vector<MonitorArea>()>& monitors,
                        const std::function<void(DWORD)>& wait);

@@ -136,7 +136,7 @@ void CMainFrame::RunAction(int number)
     m_confirmFirst = decision.confirmFirst;
     if (decision.kind == ActionDecision::Kind::Ignore) return;
     if (decision.kind == ActionDecision::Kind::ShowSettings) {
-        ShowWindow(SW_SHOW);
+        ShowWindow(IsIconic(m_hWnd) ? SW_RESTORE : SW_SHOW);
         return;
     }
     const ActionEntry& entry = *decision.entry;

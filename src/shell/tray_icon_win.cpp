@@ -97,7 +97,11 @@ void CUmbrixView::LoadTrayIconHandle()
 bool CUmbrixView::AddTrayIcon(const std::wstring& tip)
 {
     NOTIFYICONDATAW data = IconRecord(m_hWnd, m_trayIcon.get(), tip);
-    return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    if (Shell_NotifyIconW(NIM_ADD, &data)) return true;
+    // "TaskbarCreated" also comes while the shell still holds our icon (the
+    // taskbar was only rebuilt, or another program sent it); the shell then
+    // refuses a second add, and the icon is there to be updated.
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 bool CUmbrixView::CreateTrayIcon()

@@ -111,7 +111,8 @@ void CUmbrixView::OpenSettings()
     UpdateData(false);
     EnableConfirmationFields();
     HWND frame = m_frame.GetSafeHwnd();
-    ::ShowWindow(frame, SW_SHOW);
+    // SW_SHOW leaves a minimised window on the taskbar, as if nothing happened.
+    ::ShowWindow(frame, IsIconic(frame) ? SW_RESTORE : SW_SHOW);
     SetActiveWindow(frame);
     SetForegroundWindow(frame);
     SetFocus(frame);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -79,8 +80,9 @@ public:
 
     // The last input as sampled by the latest 1-second tick.
     LASTINPUTINFO m_lastInput{};
-    // The cursor position sampled at the end of the latest 1-second tick.
-    POINT m_cursorPos{};
+    // The cursor position sampled at the end of the latest 1-second tick;
+    // none when it could not be read.
+    std::optional<POINT> m_cursorPos;
 
     // Tray icon (tray_icon_win.cpp). Create reports whether the shell took
     // the icon; Remove is harmless without one.

@@ -85,9 +85,11 @@ bool CVandricDlg::OnInitDialog()
     const int sysTray = StoredFlag(L"SysTray", 1);
     CheckDlgButton(m_hWnd, IDC_VANDRIC_SYSTRAY, sysTray ? BST_CHECKED : BST_UNCHECKED);
 
-    m_trayPresent = m_tray.Create(m_hWnd, ID_VANDRIC_TRAY_ICON, L"Vandric", m_icon, UM_TRAY_NOTIFY, 0);
-    if (m_trayPresent) m_tray.SetDefaultItem(ID_VANDRIC_SCHEDULE, false);
-    if (m_trayPresent && sysTray == 0) m_tray.Hide();
+    // Without a shell yet (a start at sign-in) the icon is added on
+    // "TaskbarCreated"; its menu needs the default item all the same.
+    const bool added = m_tray.Create(m_hWnd, ID_VANDRIC_TRAY_ICON, L"Vandric", m_icon, UM_TRAY_NOTIFY, 0);
+    m_tray.SetDefaultItem(ID_VANDRIC_SCHEDULE, false);
+    if (added && sysTray == 0) m_tray.Hide();
     return true;
 }
 
@@ -253,7 +255,8 @@ void CVandricDlg::OnToggleTrayIcon()
 {
     AfxProfile().WriteInt(kSettingsSection, L"SysTray",
                           IsDlgButtonChecked(m_hWnd, IDC_VANDRIC_SYSTRAY) == BST_CHECKED ? 1 : 0);
-    if (!m_trayPresent) return;
+    // The tray's own record: an icon added later on "TaskbarCreated" counts.
+    if (!m_tray.Present()) return;
     if (m_tray.Hidden())
         m_tray.Show();
     else
@@ -293,6 +296,12 @@ void CVandricDlg::PaintMinimized()
 
 bool CVandricDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result)
 {
+    // The tray icon has re-added itself by now. One the shell takes only now
+    // (it was not running at start) follows the stored choice, as at start;
+    // one hidden before a shell restart comes back visible, its flag kept.
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    if (msg == taskbarCreated && msg != 0 && m_tray.Present() && !m_tray.Hidden() && StoredFlag(L"SysTray", 1) == 0)
+        m_tray.Hide();
     switch (msg) {
     case UM_SHOW_SETTINGS:
         ShowSettings();

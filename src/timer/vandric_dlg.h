@@ -37,7 +37,6 @@ public:
 
     const CScheduleCountdown& Countdown() const { return m_countdown; }
     CTrayIcon& Tray() { return m_tray; }
-    bool TrayPresent() const { return m_trayPresent; }
 
 protected:
     bool OnInitDialog() override;
@@ -58,7 +57,6 @@ private:
 
     CScheduleCountdown m_countdown;
     CTrayIcon m_tray;
-    bool m_trayPresent = false;
     HICON m_icon = nullptr;
     CDlgSchedule* m_openSchedule = nullptr;
     bool m_sessionEnded = false;

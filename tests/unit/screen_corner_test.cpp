@@ -16,7 +16,7 @@ TEST(CornerPoint, SubtractsOneOnlyFromAPositiveSize)
         {3, 0, 0, 0, 0},           {3, -5, 1, -5, 0},        {1, 1, 1, 0, 0},
     };
     for (const auto& c : cases) {
-        const CornerPoint p = CornerPointOf(c.corner, c.width, c.height);
+        const CornerPoint p = CornerPointOf(c.corner, MonitorArea{0, 0, c.width, c.height});
         EXPECT_EQ(p.x, c.x) << c.corner << " " << c.width;
         EXPECT_EQ(p.y, c.y) << c.corner << " " << c.height;
     }
@@ -41,8 +41,36 @@ TEST(CornerAction, MatchesTheListTextsIgnoringCase)
     for (const auto& c : cases) EXPECT_EQ(CornerActionOf(c.text), c.action);
 }
 
+TEST(OnScreenCorner, OnlyTheDesktopsOuterCornersCount)
+{
+    using Layout = std::vector<MonitorArea>;
+    const Layout one{{0, 0, 1920, 1080}};
+    const Layout sideBySide{{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}};
+    const Layout stacked{{0, 0, 1920, 1080}, {0, 1080, 1920, 2160}};
+    const Layout taller{{0, 0, 1920, 1080}, {1920, -120, 3200, 1080}};  // stands out above the primary
+    const Layout leftOf{{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
+    const Layout above{{0, 0, 1920, 1080}, {0, -1080, 1920, 0}};
+    const struct {
+        const Layout& layout;
+        int corner, x, y;
+        bool on;
+    } cases[] = {
+        {one, 0, 0, 0, true},           {one, 1, 1919, 0, true},          {one, 1, 1918, 0, false},
+        {one, 2, 0, 1079, true},        {one, 3, 1919, 1079, true},       {one, 3, 0, 0, false},
+        {sideBySide, 1, 1919, 0, false}, {sideBySide, 1, 3839, 0, true},  {sideBySide, 0, 1920, 0, false},
+        {stacked, 2, 0, 1079, false},   {stacked, 2, 0, 2159, true},      {stacked, 1, 1919, 0, true},
+        {taller, 1, 1919, 0, false},    {taller, 1, 3199, -120, true},    {taller, 0, 1920, -120, true},
+        {leftOf, 0, 0, 0, false},       {leftOf, 0, -1280, 0, true},      {leftOf, 2, 0, 1079, true},
+        {above, 0, 0, 0, false},        {above, 1, 1919, -1080, true},    {Layout{}, 0, 0, 0, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OnScreenCorner(c.corner, {c.x, c.y}, c.layout), c.on) << c.corner << " at " << c.x << "," << c.y;
+}
+
+const std::vector<MonitorArea> kScreen{{0, 0, 1920, 1080}};
+
 struct Tick {
-    CornerPoint cursor;
+    std::optional<CornerPoint> cursor;
     bool sample;
     CornerAction run;
     bool armedAfter;
@@ -53,7 +81,7 @@ void RunTicks(CScreenCorner& corner, int cornerIndex, int enabled, const std::ws
 {
     int n = 0;
     for (const Tick& t : ticks) {
-        const CornerStep step = corner.Check(cornerIndex, enabled, text, t.cursor, 1920, 1080);
+        const CornerStep step = corner.Check(cornerIndex, enabled, text, t.cursor, kScreen);
         EXPECT_EQ(step.sampleAfter, t.sample) << "tick " << n;
         EXPECT_EQ(step.run, t.run) << "tick " << n;
         EXPECT_EQ(step.wait, t.run != CornerAction::None) << "tick " << n;
@@ -66,6 +94,7 @@ constexpr CornerPoint kTopRight{1919, 0};
 constexpr CornerPoint kNearTopRight{1918, 0};
 constexpr CornerPoint kMiddle{960, 540};
 constexpr CornerPoint kOrigin{0, 0};
+constexpr CornerPoint kBottomRight{1919, 1079};
 
 TEST(ScreenCorner, FiresOnceWhileTheCursorRestsAndAgainAfterLeaving)
 {
@@ -93,15 +122,31 @@ TEST(ScreenCorner, APositionNeverSampledCountsAsOffEveryCorner)
              });
 }
 
+TEST(ScreenCorner, AnUnreadPositionFiresNothingAndKeepsTheFlag)
+{
+    // No stale (0, 0) at start; and a desktop locked by the action, where the
+    // position cannot be read, does not count as having left the corner.
+    CScreenCorner corner;
+    RunTicks(corner, 0, 1, L"Lock WorkStation and Umbrix",
+             {
+                 {kMiddle, true, CornerAction::None, true},
+                 {std::nullopt, true, CornerAction::None, true},
+                 {std::nullopt, true, CornerAction::None, true},
+                 {kOrigin, true, CornerAction::LockAndMonitorOff, false},
+                 {std::nullopt, true, CornerAction::None, false},
+                 {kOrigin, true, CornerAction::None, false},
+             });
+}
+
 TEST(ScreenCorner, UnconfiguredCornerNeedsNoSampleAndForgetsTheOldOne)
 {
     CScreenCorner corner;
-    EXPECT_FALSE(corner.Check(-1, 1, L"Umbrix", kOrigin, 1920, 1080).sampleAfter);
-    EXPECT_TRUE(corner.Check(0, 1, L"Umbrix", kOrigin, 1920, 1080).sampleAfter);
-    EXPECT_EQ(corner.Check(0, 1, L"Umbrix", kOrigin, 1920, 1080).run, CornerAction::MonitorOff);
+    EXPECT_FALSE(corner.Check(-1, 1, L"Umbrix", kOrigin, kScreen).sampleAfter);
+    EXPECT_TRUE(corner.Check(0, 1, L"Umbrix", kOrigin, kScreen).sampleAfter);
+    EXPECT_EQ(corner.Check(0, 1, L"Umbrix", kOrigin, kScreen).run, CornerAction::MonitorOff);
     // Corner removed, then configured again while the old sample still says (0, 0).
-    EXPECT_FALSE(corner.Check(-1, 1, L"Umbrix", kOrigin, 1920, 1080).sampleAfter);
-    EXPECT_EQ(corner.Check(0, 1, L"Umbrix", kOrigin, 1920, 1080).run, CornerAction::None);
+    EXPECT_FALSE(corner.Check(-1, 1, L"Umbrix", kOrigin, kScreen).sampleAfter);
+    EXPECT_EQ(corner.Check(0, 1, L"Umbrix", kOrigin, kScreen).run, CornerAction::None);
 }
 
 TEST(ScreenCorner, DisabledKeepsFollowingTheCursorAndFiresOnceEnabled)
@@ -110,18 +155,18 @@ TEST(ScreenCorner, DisabledKeepsFollowingTheCursorAndFiresOnceEnabled)
     RunTicks(corner, 3, 0, L"Umbrix",
              {
                  {kMiddle, true, CornerAction::None, true},
-                 {{1919, 1079}, true, CornerAction::None, true},
-                 {{1919, 1079}, true, CornerAction::None, true},
+                 {kBottomRight, true, CornerAction::None, true},
+                 {kBottomRight, true, CornerAction::None, true},
              });
-    EXPECT_EQ(corner.Check(3, 1, L"Umbrix", {1919, 1079}, 1920, 1080).run, CornerAction::MonitorOff);
+    EXPECT_EQ(corner.Check(3, 1, L"Umbrix", kBottomRight, kScreen).run, CornerAction::MonitorOff);
 }
 
 TEST(ScreenCorner, UnknownTextRunsNothingButWaitsAndStaysArmed)
 {
     CScreenCorner corner;
-    corner.Check(0, 1, L"Dance", kOrigin, 1920, 1080);
+    corner.Check(0, 1, L"Dance", kOrigin, kScreen);
     for (int i = 0; i < 3; ++i) {
-        const CornerStep step = corner.Check(0, 1, L"Dance", kOrigin, 1920, 1080);
+        const CornerStep step = corner.Check(0, 1, L"Dance", kOrigin, kScreen);
         EXPECT_EQ(step.run, CornerAction::None);
         EXPECT_TRUE(step.wait);
         EXPECT_TRUE(corner.Armed());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,14 +134,33 @@ protected:
         Profile().WriteInt(kSettingsSection, L"Do Action at Screen Corner", enabled);
         Profile().WriteString(kSettingsSection, L"Action at Screen Corner", action);
     }
-    bool Check(POINT cursor)
+    bool Check(std::optional<POINT> cursor)
     {
-        return CheckScreenCorner(nullptr, cursor, m_corner, SIZE{1920, 1080}, [this](DWORD ms) { m_waits.push_back(ms); });
+        return CheckScreenCorner(
+            nullptr, cursor, m_corner, [this] { return m_monitors; }, [this](DWORD ms) { m_waits.push_back(ms); });
     }
 
     CScreenCorner m_corner;
     std::vector<DWORD> m_waits;
+    std::vector<MonitorArea> m_monitors{{0, 0, 1920, 1080}};
 };
+
+TEST_F(ScreenCorner, ListsTheDesktopsMonitorsAndFiresOnlyAtItsOuterCorner)
+{
+    // Xvfb has one screen: the list is the primary display.
+    const std::vector<MonitorArea> monitors = DesktopMonitors();
+    ASSERT_EQ(monitors.size(), 1u);
+    EXPECT_EQ(monitors[0].left + monitors[0].top, 0);
+    EXPECT_EQ(monitors[0].right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(monitors[0].bottom, GetSystemMetrics(SM_CYSCREEN));
+    // A second monitor to the right: the primary's upper right is an inner edge.
+    m_monitors.push_back({1920, 0, 3840, 1080});
+    Configure(1, 1, L"Umbrix");
+    for (int tick = 0; tick < 3; ++tick) EXPECT_TRUE(Check(POINT{1919, 0}));
+    EXPECT_EQ(m_system.Requests(), Lines{});
+    Check(POINT{3839, 0});
+    EXPECT_EQ(m_system.Requests(), (Lines{L"BlockInput 0", kOff}));
+}
 
 TEST_F(ScreenCorner, RunsOnceOnTheCornerAndAgainOnlyAfterLeaving)
 {
@@ -163,14 +183,14 @@ TEST_F(ScreenCorner, RunsOnceOnTheCornerAndAgainOnlyAfterLeaving)
 TEST_F(ScreenCorner, LockActionAndUnconfiguredCorner)
 {
     Configure(2, 1, L"Lock WorkStation and Umbrix");
-    Check({0, 1079});
+    Check(POINT{0, 1079});
     m_system.ClearRequests();
-    Check({0, 1079});
+    Check(POINT{0, 1079});
     EXPECT_EQ(m_system.Requests(), (Lines{L"LockWorkStation", L"BlockInput 0", kOff}));
 
     Configure(-1, 1, L"Umbrix");
     m_system.ClearRequests();
-    EXPECT_FALSE(Check({0, 0}));
+    EXPECT_FALSE(Check(POINT{0, 0}));
     EXPECT_EQ(m_system.Requests(), Lines{});
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "dialogs/dlg_screen_saver.h"
 #include "dialogs/dlg_select_gui.h"
 #include "dialogs/dlg_welcome.h"
+#include "dialogs/explorer1.h"
 #include "dialogs/tip_dlg.h"
 #include "framework/app.h"
 #include "framework/win_text.h"
@@ -476,6 +478,70 @@ TEST(HelpVideos, WithoutTheBrowserALinkFollowsTheResizableWindow)
     EXPECT_NE(before.top, after.top) << "the link stays centred";
     ASSERT_EQ(1u, system.Executed().size());
     EXPECT_EQ(L"https://www.corvane.example/umbrix/videos/", system.Executed()[0].file);
+}
+
+// The names this test program hands LoadLibraryW and LoadLibraryExW, caught
+// in its own import table.
+std::vector<std::wstring> g_libraryNames;
+decltype(&LoadLibraryW) g_loadLibrary = nullptr;
+decltype(&LoadLibraryExW) g_loadLibraryEx = nullptr;
+
+HMODULE WINAPI RecordLoadLibrary(LPCWSTR name)
+{
+    g_libraryNames.push_back(name ? name : L"");
+    return g_loadLibrary(name);
+}
+
+HMODULE WINAPI RecordLoadLibraryEx(LPCWSTR name, HANDLE file, DWORD flags)
+{
+    g_libraryNames.push_back(name ? name : L"");
+    return g_loadLibraryEx(name, file, flags);
+}
+
+// Puts `replacement` into the import-table slot of `function`; the slot's
+// previous value.
+template <typename Fn>
+Fn SwapImport(const char* function, Fn replacement)
+{
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+        base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+    for (; dll->Name; ++dll) {
+        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+        for (; name->u1.AddressOfData; ++name, ++slot) {
+            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
+                strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name, function) != 0)
+                continue;
+            DWORD protection = 0;
+            VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection);
+            const Fn previous = reinterpret_cast<Fn>(slot->u1.Function);
+            slot->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(slot, sizeof(*slot), protection, &protection);
+            return previous;
+        }
+    }
+    return nullptr;
+}
+
+TEST(HelpVideos, TheHtmlEngineIsLookedForInTheSystemDirectoryOnly)
+{
+    g_libraryNames.clear();
+    g_loadLibrary = SwapImport("LoadLibraryW", &RecordLoadLibrary);
+    g_loadLibraryEx = SwapImport("LoadLibraryExW", &RecordLoadLibraryEx);
+    HWND window = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+    CExplorer1().Create(window, RECT{0, 0, 200, 200});
+    DestroyWindow(window);
+    if (g_loadLibrary) SwapImport("LoadLibraryW", g_loadLibrary);
+    if (g_loadLibraryEx) SwapImport("LoadLibraryExW", g_loadLibraryEx);
+
+    std::vector<std::wstring> engineLoads;
+    for (const std::wstring& name : g_libraryNames)
+        if (name.size() >= 10 && _wcsicmp(name.c_str() + name.size() - 10, L"mshtml.dll") == 0) engineLoads.push_back(name);
+    ASSERT_EQ(engineLoads.size(), 1u);
+    EXPECT_EQ(_wcsicmp(engineLoads[0].c_str(), (GetSystemDirectoryString() + L"\\mshtml.dll").c_str()), 0)
+        << testing::PrintToString(engineLoads[0]);
 }
 
 TEST(AboutBox, LinksOpenTheWebSiteAndTheSupportMail)

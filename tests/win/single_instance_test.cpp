@@ -243,6 +243,78 @@ TEST_F(SingleInstanceTest, ABusyInstanceGetsTheRequestOnceItTakesMessagesAgain)
     EXPECT_EQ(g_received[0].wParam, 12u);
 }
 
+// An instance that is still starting (its first-start window open, no frame
+// yet) holds the mutex; a thread that ends while holding it abandons it.
+const wchar_t kInstanceMutex[] = L"Global\\U B X S v c";
+
+struct CHolder {
+    HANDLE holds;
+    HANDLE finish;
+};
+
+DWORD WINAPI HoldUntilFinished(void* parameter)
+{
+    const auto* holder = static_cast<CHolder*>(parameter);
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutex);
+    WaitForSingleObject(mutex, INFINITE);
+    SetEvent(holder->holds);
+    WaitForSingleObject(holder->finish, INFINITE);
+    CloseHandle(mutex);  // not released
+    return 0;
+}
+
+TEST_F(SingleInstanceTest, AStartWaitsForAStartingInstanceHoweverLongItTakes)
+{
+    DestroyWindow(m_frame);
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, kInstanceMutex);
+    CRegistrySettingsStore profile(HKEY_CURRENT_USER, L"Software\\Corvane\\Umbrix");
+    profile.WriteInt(L"Workspace", L"Help Videos Shown", 0);  // as during the other one's first start
+    PROCESS_INFORMATION second = StartUmbrix(L":settings");
+    if (!second.hProcess) {
+        profile.WriteInt(L"Workspace", L"Help Videos Shown", 1);
+        ReleaseMutex(mutex);
+        FAIL() << "Umbrix.exe did not start";
+    }
+    // Longer than any fixed wait a start could give up after.
+    EXPECT_FALSE(PumpUntilEnded(second.hProcess, 11000));
+    EXPECT_EQ(CountRealFrames(), 0) << "no second instance";
+    EXPECT_EQ(FindWindowW(nullptr, L"Few Help Video Tutorials for Umbrix  From Settings - > Help - > Help Videos"),
+              nullptr);
+    profile.WriteInt(L"Workspace", L"Help Videos Shown", 1);
+    // The starting instance's frame appears: the request goes to it.
+    m_frame = CreateFakeWindow(kFrameClassName);
+    EXPECT_TRUE(PumpUntilEnded(second.hProcess, 20000));
+    EndProcess(second);
+    std::vector<UINT> messages;
+    for (const Received& r : g_received) messages.push_back(r.message);
+    EXPECT_EQ(messages, std::vector<UINT>{UM_SHOW_SETTINGS});
+
+    // It ends without a frame, releasing the mutex or abandoning it.
+    DestroyWindow(m_frame);
+    m_frame = nullptr;
+    for (const bool abandon : {false, true}) {
+        CHolder holder{CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+        HANDLE thread = abandon ? CreateThread(nullptr, 0, HoldUntilFinished, &holder, 0, nullptr) : nullptr;
+        if (abandon) WaitForSingleObject(holder.holds, 5000);
+        second = StartUmbrix(L":silent");
+        EXPECT_FALSE(PumpUntilEnded(second.hProcess, 1500));
+        if (abandon) {
+            SetEvent(holder.finish);
+            WaitForSingleObject(thread, 5000);
+            CloseHandle(thread);
+        } else {
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+        }
+        const DWORD deadline = GetTickCount() + 20000;
+        while (CountRealFrames() == 0 && GetTickCount() < deadline) PumpUntilEnded(second.hProcess, 100);
+        EXPECT_EQ(CountRealFrames(), 1) << "becomes the instance, abandoned: " << abandon;
+        EndProcess(second);
+        CloseHandle(holder.holds);
+        CloseHandle(holder.finish);
+    }
+}
+
 // The instance is found by the frame's class and caption together, and the
 // instance mutex makes a start wait for an instance that is starting.
 TEST_F(SingleInstanceTest, OnlyTheRealFrameIsTheInstanceAndTwoStartsAtOnceMakeOne)

@@ -13,6 +13,7 @@
 #include "resources/resource.h"
 #include "shell/hot_keys.h"
 #include "shell/main_frame.h"
+#include "shell/messages.h"
 #include "shell/umbrix_view.h"
 #include "win/modal_script.h"
 #include "win/recording_system.h"
@@ -188,6 +189,39 @@ TEST_F(TrayAndSettings, IconComesBackWhenTheShellRestarts)
     Profile().WriteInt(kSettingsSection, L"SysTray", 0);
     SendMessageW(m_frame.GetSafeHwnd(), TaskbarCreatedMessage(), 0, 0);
     EXPECT_FALSE(HasIcon());
+}
+
+TEST_F(TrayAndSettings, TaskbarCreatedWhileTheShellHoldsTheIconKeepsItSoUntickingRemovesIt)
+{
+    Start();
+    ASSERT_TRUE(HasIcon());
+    SendMessageW(m_frame.GetSafeHwnd(), TaskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(View().m_iconPresent);
+    Click(IDC_FORM_SHOW_TRAY_ICON);  // unticks
+    EXPECT_FALSE(HasIcon());
+}
+
+// The tray command (the welcome window posts it too) and a second start's
+// request bring a minimised window back, in front; so does an action number
+// that only shows the window.
+TEST_F(TrayAndSettings, UmbrixSettingsRestoresAMinimisedWindow)
+{
+    Start();
+    HWND frame = m_frame.GetSafeHwnd();
+    const struct {
+        HWND target;
+        UINT message;
+        WPARAM wParam;
+    } requests[] = {{ViewHwnd(), WM_COMMAND, ID_TRAY_SETTINGS}, {frame, UM_SHOW_SETTINGS, 0}, {frame, UM_RUN_ACTION, 0}};
+    for (const auto& r : requests) {
+        ShowWindow(frame, SW_MINIMIZE);
+        ASSERT_TRUE(IsIconic(frame));
+        SendMessageW(r.target, r.message, r.wParam, 0);
+        Pump();
+        EXPECT_FALSE(IsIconic(frame)) << r.message;
+        EXPECT_TRUE(IsWindowVisible(frame)) << r.message;
+        if (r.message != UM_RUN_ACTION) EXPECT_EQ(GetForegroundWindow(), frame) << r.message;
+    }
 }
 
 TEST_F(TrayAndSettings, ShowIconBoxActsOnItsNewStateAndClrRecreatesTheIcon)

@@ -144,6 +144,52 @@ TEST_F(VandricMainWindow, TrayOptionTogglesTheIconAndLinksOpen)
                                          L"Open mailto:support@corvane.example"}));
 }
 
+// At sign-in the shell may come after the program: its first add fails and
+// the icon arrives with "TaskbarCreated". The shell is played here by an
+// icon of the same window and number that is already there, so it refuses.
+HHOOK g_cbtHook = nullptr;
+HWND g_refusedOwner = nullptr;
+
+LRESULT CALLBACK TakeTheIconsPlace(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && !g_refusedOwner) {
+        g_refusedOwner = reinterpret_cast<HWND>(wParam);
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof(data);
+        data.hWnd = g_refusedOwner;
+        data.uID = ID_VANDRIC_TRAY_ICON;
+        Shell_NotifyIconW(NIM_ADD, &data);
+    }
+    return CallNextHookEx(g_cbtHook, code, wParam, lParam);
+}
+
+TEST_F(VandricMainWindow, AnIconAddedOnlyWhenTheShellStartsFollowsTheTrayOption)
+{
+    for (const int sysTray : {1, 0}) {
+        m_dlg.Destroy();
+        TakeQuitMessage();
+        AfxProfile().WriteInt(kSettingsSection, L"SysTray", sysTray);
+        g_refusedOwner = nullptr;
+        g_cbtHook = SetWindowsHookExW(WH_CBT, TakeTheIconsPlace, nullptr, GetCurrentThreadId());
+        ASSERT_TRUE(m_dlg.Create());
+        UnhookWindowsHookEx(g_cbtHook);
+        m_hwnd = m_dlg.GetSafeHwnd();
+        ASSERT_EQ(g_refusedOwner, m_hwnd);
+        EXPECT_FALSE(m_dlg.Tray().Present());
+
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof(data);
+        data.hWnd = m_hwnd;
+        data.uID = ID_VANDRIC_TRAY_ICON;
+        Shell_NotifyIconW(NIM_DELETE, &data);
+        SendMessageW(m_hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        ASSERT_TRUE(m_dlg.Tray().Present());
+        EXPECT_EQ(m_dlg.Tray().Hidden(), sysTray == 0);
+        SendDlgItemMessageW(m_hwnd, IDC_VANDRIC_SYSTRAY, BM_CLICK, 0, 0);
+        EXPECT_EQ(m_dlg.Tray().Hidden(), sysTray == 1) << "the option acts on it";
+    }
+}
+
 TEST_F(VandricMainWindow, ChangeStoresRegistersAndHidesClearReleases)
 {
     ShowWindow(m_hwnd, SW_SHOW);
