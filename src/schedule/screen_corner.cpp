@@ -12,12 +12,14 @@ bool EqualIgnoringCase(const std::wstring& a, const wchar_t* b)
     return i == a.size() && !b[i];
 }
 
-bool Contains(const MonitorArea& m, int x, int y)
+// 64-bit coordinates: one pixel beyond a position at the end of int's range
+// must still be a position, not an overflow.
+bool Contains(const MonitorArea& m, long long x, long long y)
 {
     return x >= m.left && x < m.right && y >= m.top && y < m.bottom;
 }
 
-bool OnAnyMonitor(int x, int y, const std::vector<MonitorArea>& monitors)
+bool OnAnyMonitor(long long x, long long y, const std::vector<MonitorArea>& monitors)
 {
     for (const MonitorArea& m : monitors)
         if (Contains(m, x, y)) return true;
@@ -42,8 +44,8 @@ bool OnScreenCorner(int corner, CornerPoint cursor, const std::vector<MonitorAre
 {
     const bool right = corner == 1 || corner == 3;
     const bool bottom = corner == 2 || corner == 3;
-    const int outX = cursor.x + (right ? 1 : -1);
-    const int outY = cursor.y + (bottom ? 1 : -1);
+    const long long outX = static_cast<long long>(cursor.x) + (right ? 1 : -1);
+    const long long outY = static_cast<long long>(cursor.y) + (bottom ? 1 : -1);
     if (OnAnyMonitor(outX, cursor.y, monitors) || OnAnyMonitor(cursor.x, outY, monitors)) return false;
     for (const MonitorArea& m : monitors) {
         const CornerPoint point = CornerPointOf(corner, m);

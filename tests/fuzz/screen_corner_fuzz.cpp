@@ -1,23 +1,43 @@
 // The screen-corner decision with any stored corner, flag and action text,
-// any screen size and any sampled cursor position.
+// any monitor layout and any sampled (or unreadable) cursor position.
 #include <cwctype>
 
 #include "fuzz_support.h"
 #include "schedule/screen_corner.h"
 
+namespace {
+
+MonitorArea ConsumeMonitor(FuzzedDataProvider& data)
+{
+    // Sizes stay small enough that right = left + width never overflows.
+    MonitorArea m;
+    m.left = data.ConsumeIntegralInRange<int>(-100000, 100000);
+    m.top = data.ConsumeIntegralInRange<int>(-100000, 100000);
+    m.right = m.left + data.ConsumeIntegralInRange<int>(-2, 10000);
+    m.bottom = m.top + data.ConsumeIntegralInRange<int>(-2, 10000);
+    return m;
+}
+
+bool Inside(const MonitorArea& m, CornerPoint p)
+{
+    return p.x >= m.left && p.x < m.right && p.y >= m.top && p.y < m.bottom;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
     FuzzedDataProvider data(bytes, size);
     const int corner = data.ConsumeIntegral<int>();
-    const int width = data.ConsumeIntegral<int>();
-    const int height = data.ConsumeIntegral<int>();
 
-    // The corner pixel lies on the screen; a size that is not positive is
-    // taken as it is, never less one.
-    const CornerPoint point = CornerPointOf(corner, width, height);
-    FUZZ_CHECK(point.x == 0 || (width > 0 && point.x == width - 1) || (width <= 0 && point.x == width));
-    FUZZ_CHECK(point.y == 0 || (height > 0 && point.y == height - 1) || (height <= 0 && point.y == height));
-    if (width > 0 && height > 0) FUZZ_CHECK(point.x >= 0 && point.x < width && point.y >= 0 && point.y < height);
+    std::vector<MonitorArea> monitors(data.ConsumeIntegralInRange<std::size_t>(0, 4));
+    for (MonitorArea& m : monitors) m = ConsumeMonitor(data);
+
+    // A monitor with a size has its corner pixel on itself.
+    for (const MonitorArea& m : monitors) {
+        const CornerPoint point = CornerPointOf(corner, m);
+        if (m.right > m.left && m.bottom > m.top) FUZZ_CHECK(Inside(m, point));
+    }
 
     // Each list text names its action in any letter case.
     const std::size_t item = data.ConsumeIntegralInRange<std::size_t>(0, 2);
@@ -27,25 +47,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(CornerActionOf(text) == static_cast<CornerAction>(item + 1));
     FUZZ_CHECK(CornerActionOf(text + L" ") == CornerAction::None);
 
-    // A run of ticks: an action runs only with the cursor on the corner, and
-    // at most once until the cursor has left it.
+    // A run of ticks: an action runs only with the cursor on an outer corner
+    // of the desktop, and at most once until the cursor has been seen off it.
     CScreenCorner check;
-    CornerPoint cursor;
+    std::optional<CornerPoint> cursor = CornerPoint{};
     bool ranSinceLeaving = false;
     while (data.remaining_bytes() > 0) {
         const int storedCorner = data.ConsumeIntegralInRange<int>(-2, 5);
         const int enabled = data.ConsumeIntegralInRange<int>(-1, 2);
         const std::wstring actionText = data.ConsumeBool() ? std::wstring(kCornerActionTexts[item]) : ConsumeWide(data, 8);
-        const CornerStep step = check.Check(storedCorner, enabled, actionText, cursor, width, height);
-        const CornerPoint target = CornerPointOf(storedCorner, width, height);
-        const bool onCorner = cursor.x == target.x && cursor.y == target.y;
+        const CornerStep step = check.Check(storedCorner, enabled, actionText, cursor, monitors);
+        const bool onCorner = cursor && OnScreenCorner(storedCorner, *cursor, monitors);
+        if (onCorner) {
+            bool onSomeMonitorsCorner = false;
+            for (const MonitorArea& m : monitors) {
+                const CornerPoint point = CornerPointOf(storedCorner, m);
+                onSomeMonitorsCorner |= point.x == cursor->x && point.y == cursor->y;
+            }
+            FUZZ_CHECK(onSomeMonitorsCorner);
+        }
         if (step.run != CornerAction::None) {
             FUZZ_CHECK(storedCorner >= 0 && enabled && onCorner && step.wait && !ranSinceLeaving);
             ranSinceLeaving = true;
         }
-        if (storedCorner < 0 || !onCorner) ranSinceLeaving = false;
-        if (step.sampleAfter)
-            cursor = data.ConsumeBool() ? target : CornerPoint{data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>()};
+        if (storedCorner < 0 || (cursor && !onCorner)) ranSinceLeaving = false;
+        if (step.sampleAfter) {
+            if (data.ConsumeBool() && !monitors.empty()) {
+                const MonitorArea& m = monitors[data.ConsumeIntegralInRange<std::size_t>(0, monitors.size() - 1)];
+                cursor = CornerPointOf(storedCorner, m);
+            } else if (data.ConsumeBool()) {
+                cursor.reset();
+            } else {
+                cursor = CornerPoint{data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>()};
+            }
+        }
     }
     return 0;
 }

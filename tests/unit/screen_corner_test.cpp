@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 namespace {
@@ -50,6 +51,9 @@ TEST(OnScreenCorner, OnlyTheDesktopsOuterCornersCount)
     const Layout taller{{0, 0, 1920, 1080}, {1920, -120, 3200, 1080}};  // stands out above the primary
     const Layout leftOf{{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
     const Layout above{{0, 0, 1920, 1080}, {0, -1080, 1920, 0}};
+    // A position at the end of int's range (a fuzzer's find): one pixel
+    // beyond it is looked at without overflow.
+    const Layout extreme{{INT_MIN, INT_MIN, INT_MIN + 10, INT_MIN + 10}};
     const struct {
         const Layout& layout;
         int corner, x, y;
@@ -62,6 +66,7 @@ TEST(OnScreenCorner, OnlyTheDesktopsOuterCornersCount)
         {taller, 1, 1919, 0, false},    {taller, 1, 3199, -120, true},    {taller, 0, 1920, -120, true},
         {leftOf, 0, 0, 0, false},       {leftOf, 0, -1280, 0, true},      {leftOf, 2, 0, 1079, true},
         {above, 0, 0, 0, false},        {above, 1, 1919, -1080, true},    {Layout{}, 0, 0, 0, false},
+        {extreme, 0, INT_MIN, INT_MIN, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(OnScreenCorner(c.corner, {c.x, c.y}, c.layout), c.on) << c.corner << " at " << c.x << "," << c.y;
