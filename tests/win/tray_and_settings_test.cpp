@@ -220,7 +220,9 @@ TEST_F(TrayAndSettings, UmbrixSettingsRestoresAMinimisedWindow)
         Pump();
         EXPECT_FALSE(IsIconic(frame)) << r.message;
         EXPECT_TRUE(IsWindowVisible(frame)) << r.message;
-        if (r.message != UM_RUN_ACTION) EXPECT_EQ(GetForegroundWindow(), frame) << r.message;
+        if (r.message != UM_RUN_ACTION) {
+            EXPECT_EQ(GetForegroundWindow(), frame) << r.message;
+        }
     }
 }
 
