@@ -151,7 +151,8 @@ TEST_F(Dispatcher, ThousandAddedAsksFirstAndActsOnlyOnOk)
 
 TEST_F(Dispatcher, SuspendCommandAsksOnlyAfterAConfirmedDispatch)
 {
-    m_frame.RunAction(1007);  // asks itself: its own operation decides
+    // Asks itself (its own operation decides); OK is what the countdown's end gives.
+    Answer(kConfirmCaption, IDOK, [&] { m_frame.RunAction(1007); });
     const std::wstring asked = Answer(kConfirmCaption, IDCANCEL, [&] { Command(ID_POWER_SUSPEND); });
     EXPECT_EQ(asked, L"Action Suspend Computer would be performed after 15 seconds.");
     EXPECT_TRUE(m_system.Requests().empty());
