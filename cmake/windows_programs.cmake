@@ -194,6 +194,8 @@ if(WIN_TEST_SOURCES AND UMBRIX_GTEST)
         add_test(NAME win.${test_name} COMMAND win_tests --gtest_filter=${test_filter})
         set_tests_properties(win.${test_name} PROPERTIES TIMEOUT 300)
     endforeach()
+    # A zone with daylight saving, whatever the machine's own zone (Wine reads TZ).
+    set_tests_properties(win.wake_up_at_test PROPERTIES ENVIRONMENT TZ=Europe/Berlin)
 endif()
 
 # Test tool of the end-to-end tests: sends a menu command to a running window.
@@ -201,6 +203,12 @@ add_executable(post_command tests/e2e/tools/post_command.cpp)
 target_link_libraries(post_command PRIVATE user32)
 if(MINGW)
     target_link_options(post_command PRIVATE -municode)
+endif()
+# And one that counts down the timers that count ticks, without waiting.
+add_executable(post_timer tests/e2e/tools/post_timer.cpp)
+target_link_libraries(post_timer PRIVATE user32)
+if(MINGW)
+    target_link_options(post_timer PRIVATE -municode)
 endif()
 
 # Test tool of the packaging tests: reads and writes shortcut files.

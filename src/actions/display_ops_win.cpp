@@ -48,7 +48,7 @@ void MonitorOff(int lock)
     const bool blocked = profile.ReadInt(kSettingsSection, L"AllowWakeUpWithMouse", 1) != 1;
     if (blocked) system.BlockInput(TRUE);
 
-    Sleep(1600);
+    Sleep(UserPauseMs(1600));
 
     // A failure message must never be left for a user whose keyboard and
     // mouse are blocked: lift the block before showing it.

@@ -87,6 +87,11 @@ public:
 ISystemRequests& System();
 // Replaces the process-wide instance (tests); null restores the default.
 void SetSystemForTesting(ISystemRequests* system);
+// A pause that only a person at the machine needs, in milliseconds: `ms`,
+// unless the process journals its requests (UMBRIX_JOURNAL) and
+// UMBRIX_JOURNAL_PAUSE_MS gives a number, which then replaces it, so
+// end-to-end tests that are not about the pause need not wait it out.
+DWORD UserPauseMs(DWORD ms);
 
 // The real implementation, with the journal switch.
 class CSystemRequests final : public ISystemRequests {

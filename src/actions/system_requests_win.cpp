@@ -60,6 +60,19 @@ void SetSystemForTesting(ISystemRequests* system)
     g_override = system;
 }
 
+DWORD UserPauseMs(DWORD ms)
+{
+    static const long shortened = [] {
+        wchar_t text[16] = {};
+        const DWORD length = GetEnvironmentVariableW(L"UMBRIX_JOURNAL_PAUSE_MS", text, 16);
+        if (JournalPathFromEnvironment().empty() || length == 0 || length >= 16) return -1L;
+        wchar_t* end = nullptr;
+        const long value = std::wcstol(text, &end, 10);
+        return *end == L'\0' && value >= 0 ? value : -1L;
+    }();
+    return shortened < 0 ? ms : static_cast<DWORD>(shortened);
+}
+
 CSystemRequests::CSystemRequests(std::wstring journalPath) : m_journalPath(std::move(journalPath)) {}
 
 void CSystemRequests::Record(const std::wstring& line) const

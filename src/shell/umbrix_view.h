@@ -78,8 +78,10 @@ public:
     void OnMonitorOffAfter();
     void OnConfigureIdleActions();
 
-    // The last input as sampled by the latest 1-second tick.
+    // The last input as sampled by the latest 1-second tick, and where the
+    // tick reads it (tests hand in a fixed reading).
     LASTINPUTINFO m_lastInput{};
+    BOOL(WINAPI* m_readLastInput)(PLASTINPUTINFO) = GetLastInputInfo;
     // The cursor position sampled at the end of the latest 1-second tick;
     // none when it could not be read.
     std::optional<POINT> m_cursorPos;

@@ -26,7 +26,7 @@ void CUmbrixView::StartTimerLoop()
     m_lastInput.cbSize = sizeof(m_lastInput);
     // The 900-ms checks may run before the first 1-second sample, and the
     // form may be shown before it: both get a first sample now.
-    GetLastInputInfo(&m_lastInput);
+    m_readLastInput(&m_lastInput);
     SampleIdleSeconds(GetTickCount(), m_lastInput.dwTime);
     ShowIdleSeconds();
 }
@@ -44,7 +44,7 @@ void CUmbrixView::OnTimer(UINT_PTR id)
 
 void CUmbrixView::OnSecondTick()
 {
-    GetLastInputInfo(&m_lastInput);
+    m_readLastInput(&m_lastInput);
     SampleIdleSeconds(GetTickCount(), m_lastInput.dwTime);
     ShowIdleSeconds();
     CheckDailySchedule(m_hWnd);

@@ -125,6 +125,20 @@ _wait_search() {
     done
 }
 
+# wait_menu PROGRAM SECONDS: prints the id once a popup menu of the program
+# is open (Wine shows it as a window of the program's class without a caption).
+wait_menu() {
+    local deadline w
+    deadline=$(deadline_ms "$2")
+    while :; do
+        for w in $(xdotool search --onlyvisible --class "$1" 2>/dev/null); do
+            if [ -z "$(xdotool getwindowname "$w" 2>/dev/null)" ]; then echo "$w"; return 0; fi
+        done
+        past "$deadline" && return 1
+        sleep 0.05
+    done
+}
+
 # wait_hidden CAPTION SECONDS: true once no window with the caption is shown.
 wait_hidden() {
     local deadline
@@ -155,6 +169,17 @@ answer_countdown() {
     timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key --clearmodifiers "$1"
 }
+
+# post_timer CAPTION ID COUNT [child]: COUNT ticks of timer ID reach the
+# window (tests/e2e/tools/post_timer.cpp), so a countdown that counts ticks
+# runs out without its real seconds. The timers that turn minutes into real
+# time keep one test each that waits them out.
+post_timer() {
+    wine "$(dirname "$E2E_BUILT_EXE")/post_timer.exe" "$@" </dev/null >>"$E2E_LOG" 2>&1
+}
+# The countdown dialog's 1-second timer (CDlgConfirmation::kTickTimer).
+E2E_CONFIRM_TIMER=100
+post_countdown() { post_timer "$E2E_CONFIRM_CAPTION" "$E2E_CONFIRM_TIMER" "$1"; }
 
 screenshot() {
     mkdir -p "$E2E_ARTIFACTS"

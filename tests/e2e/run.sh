@@ -50,6 +50,9 @@ echo "e2e: display $DISPLAY, prefix $WINEPREFIX"
 started=$SECONDS
 # The tray tests click Wine's tray window, which takes clicks only while managed.
 export UMBRIX_WINE_MANAGED=1
+# The 1.6 s before the display goes off, shortened in journal mode only;
+# test_action_9_switches_display_off keeps the real one and measures it.
+export UMBRIX_JOURNAL_PAUSE_MS=0
 umbrix_ensure_wine
 echo "e2e: Wine session ready in $((SECONDS - started)) s"
 

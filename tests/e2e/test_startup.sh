@@ -25,6 +25,7 @@ test_silent_wins_over_settings_in_first_instance() {
 test_settings_first_instance_shows_frame() {
     start_first :settings || return
     check "frame is shown" wait_visible "$E2E_CAPTION" 10
+    screenshot settings-window
     check_eq "journal holds only the companion start" "$(companion_line)" "$(journal)"
 }
 
@@ -59,27 +60,23 @@ test_second_start_runs_power_actions() {
     check "running instance survives" pid_alive "$E2E_FIRST_PID"
 }
 
-# 1002: shut-down forced, behind the countdown. The second start waits for it.
+# 1002: shut-down forced, behind the countdown. The second start waits for it;
+# its 15 ticks are posted.
 test_confirmed_action_waits_for_the_countdown() {
     start_first :silent || return
-    local base ids t0
+    local base ids
     base=$(journal_count)
-    t0=$SECONDS
     umbrix_start 1002
     E2E_SECOND_PID=$UMBRIX_PID
     ids="$(wait_visible "$E2E_CONFIRM_CAPTION" 10)"
     check "countdown dialog is shown" test -n "$ids"
     screenshot confirmation-1002
-    sleep 3
-    check "second start still waits while the countdown runs" pid_alive "$E2E_SECOND_PID"
+    post_countdown 10
+    check "second start still waits after 10 of the 15 seconds" test "$(sleep 1; pid_alive "$E2E_SECOND_PID" && echo y)" = y
     check_eq "nothing but the voice alert requested during the countdown" "" \
         "$(journal_since "$base" | grep -v '^Speak ')"
-    if wait_exit "$E2E_SECOND_PID" 25; then
-        e2e_ok "second start ends after the countdown"
-        check "countdown took about 15 s" test $((SECONDS - t0)) -ge 13
-    else
-        e2e_fail "second start ends after the countdown" "still running after 25 s"
-    fi
+    post_countdown 5
+    check "second start ends after the countdown" wait_exit "$E2E_SECOND_PID" 10
     check_eq "voice alert once at the first tick, then forced shut-down after the countdown" \
         'Speak "Action ShutDown Computer (Brute) would be performed after 14 seconds."'$'\n'"$E2E_PRIVILEGE"$'\n'"ExitWindowsEx 5 0" \
         "$(journal_since "$base")"
@@ -109,10 +106,12 @@ test_countdown_answered_with_enter_or_escape() {
 }
 
 # Numbers that name no action, and a typo that reads as 0, bring up the
-# settings window of the running instance.
+# settings window of the running instance. The numbers' dispatch is the Win32
+# tests' (dispatch_test.cpp); these are the spellings whose way through a real
+# command line and hand-over matters.
 test_second_start_without_action_shows_settings() {
     local arg base
-    for arg in 0 22 999 1000 1022 2009 -2 -3 :setting :SILENT :settings; do
+    for arg in 22 -3 :setting :SILENT :settings; do
         umbrix_kill_all
         start_first :silent || return
         check "'$arg': frame hidden before the second start" stays_hidden "$E2E_CAPTION" 0.5
@@ -125,18 +124,6 @@ test_second_start_without_action_shows_settings() {
         check_eq "second start '$arg' requests nothing" "" "$(journal_since "$base")"
         check "'$arg': no countdown dialog" stays_hidden "$E2E_CONFIRM_CAPTION" 0.3
     done
-}
-
-test_settings_window_screenshot() {
-    start_first :silent || return
-    run_second :settings
-    if wait_visible "$E2E_CAPTION" 10 >/dev/null; then
-        sleep 1
-        screenshot settings-window
-        check "screenshot of the settings window saved" test -s "$E2E_ARTIFACTS/settings-window.png"
-    else
-        e2e_fail "settings window shown for the screenshot"
-    fi
 }
 
 test_second_start_creates_no_second_frame() {

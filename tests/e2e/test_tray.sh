@@ -21,17 +21,7 @@ tray_click() {
 }
 
 # The shown pop-up menu of Umbrix: a visible unnamed window of the program.
-tray_menu() {
-    local deadline w
-    deadline=$(deadline_ms 5)
-    while ! past "$deadline"; do
-        for w in $(xdotool search --onlyvisible --class umbrix.exe 2>/dev/null); do
-            if [ -z "$(xdotool getwindowname "$w" 2>/dev/null)" ]; then echo "$w"; return 0; fi
-        done
-        sleep 0.1
-    done
-    return 1
-}
+tray_menu() { wait_menu umbrix.exe 5; }
 
 # tray_choose first|last: opens the menu with a right click and clicks its
 # first item ("Exit") or its last one ("Umbrix").

@@ -72,7 +72,7 @@ v_tray_menu() {
     tray_sweep
     v_tray_point || return 1
     xdotool mousemove "$V_TRAY_X" "$V_TRAY_Y" click 3
-    sleep 0.7
+    wait_menu vandric.exe 5 >/dev/null
 }
 v_tray_choose() {
     local offset=12

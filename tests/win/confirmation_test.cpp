@@ -431,4 +431,32 @@ TEST_F(ConfirmationDialog, AnAmpersandInTheMessageIsShownAsItself)
     }
 }
 
+// A hot key is a thread message (no window): only the application's message
+// pre-translation sees it, so the countdown's modal loop must pass it there.
+TEST_F(ConfirmationDialog, AHotKeyPressedDuringTheCountdownReachesTheApplication)
+{
+    WPARAM pressed = 0;
+    g_preTranslateHook = [&](MSG& msg) {
+        if (msg.message != WM_HOTKEY || msg.hwnd) return false;
+        pressed = msg.wParam;
+        return true;
+    };
+    CDlgConfirmation dlg;
+    CModalScript script;
+    script
+        .Then([&] {
+            if (!dlg.GetSafeHwnd()) return false;
+            PostThreadMessageW(GetCurrentThreadId(), WM_HOTKEY, 2, 0);
+            return true;
+        })
+        .Then([&] {
+            if (!pressed) return false;
+            PostClick(dlg.GetSafeHwnd(), IDCANCEL);
+            return true;
+        });
+    EXPECT_EQ(IDCANCEL, Run(dlg, script));
+    g_preTranslateHook = nullptr;
+    EXPECT_EQ(pressed, 2u);
+}
+
 }  // namespace

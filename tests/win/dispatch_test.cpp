@@ -8,12 +8,16 @@
 #include <vector>
 
 #include "actions/display_ops.h"
+#include "app/date_codec_win.h"
 #include "framework/app.h"
 #include "framework/registry_store.h"
 #include "framework/win_text.h"
 #include "resources/resource.h"
+#include "schedule/idle_timers.h"
+#include "schedule/local_time_win.h"
 #include "shell/main_frame.h"
 #include "shell/messages.h"
+#include "shell/umbrix_view.h"
 #include "win/modal_script.h"
 #include "win/recording_system.h"
 #include "win/test_app.h"
@@ -147,7 +151,8 @@ TEST_F(Dispatcher, ThousandAddedAsksFirstAndActsOnlyOnOk)
 
 TEST_F(Dispatcher, SuspendCommandAsksOnlyAfterAConfirmedDispatch)
 {
-    m_frame.RunAction(1007);  // asks itself: its own operation decides
+    // Asks itself (its own operation decides); OK is what the countdown's end gives.
+    Answer(kConfirmCaption, IDOK, [&] { m_frame.RunAction(1007); });
     const std::wstring asked = Answer(kConfirmCaption, IDCANCEL, [&] { Command(ID_POWER_SUSPEND); });
     EXPECT_EQ(asked, L"Action Suspend Computer would be performed after 15 seconds.");
     EXPECT_TRUE(m_system.Requests().empty());
@@ -354,6 +359,55 @@ TEST_F(Dispatcher, AnInputBlockIsLiftedBeforeAFailureMessageAppears)
         EXPECT_EQ(whileShown.back(), L"BlockInput 0") << c.what;
         EXPECT_EQ(m_system.Requests(), whileShown) << c.what << ": nothing more after the answer";
     }
+}
+
+// The 1-second tick's reading of the last input: this many milliseconds ago.
+DWORD g_idleMs = 0;
+BOOL WINAPI IdleForTest(PLASTINPUTINFO info)
+{
+    info->dwTime = GetTickCount() - g_idleMs;
+    return TRUE;
+}
+
+// One tick in which the daily switch-off, the idle stand-by and the screen
+// corner are all due: each runs, in the tick's order.
+TEST_F(Dispatcher, SecondTickRunsDailyThenIdleActionsThenTheCorner)
+{
+    CUmbrixView& view = *m_frame.View();
+    view.m_readLastInput = IdleForTest;
+    const POINT corner{GetSystemMetrics(SM_CXSCREEN) - 1, 0};
+    ASSERT_TRUE(SetCursorPos(corner.x, corner.y));
+    AfxProfile().WriteInt(kSettingsSection, L"CursorLocationForAction", 1);
+    AfxProfile().WriteInt(kSettingsSection, L"Do Action at Screen Corner", 1);
+    AfxProfile().WriteString(kSettingsSection, L"Action at Screen Corner", L"Umbrix");
+    // The first tick samples the cursor and an idle time of 0.
+    g_idleMs = 0;
+    SendMessageW(view.GetSafeHwnd(), WM_TIMER, kSecondTimer, 0);
+    ASSERT_TRUE(m_system.Requests().empty());
+
+    AfxProfile().WriteInt(kSettingsSection, L"Lock Daily", 1);
+    AppSettings().SetDailyOffEnabled(1);
+    AppSettings().SetDailyOffTime({LocalNowAsOleDate(), true});
+    AppSettings().SetIdle(CAppSettings::Idle::Standby, {1, 0, 0});
+    g_idleMs = 60500;
+    SendMessageW(view.GetSafeHwnd(), WM_TIMER, kSecondTimer, 0);
+    EXPECT_EQ(view.m_idleSeconds, 60u);
+    EXPECT_EQ(m_system.Requests(), (Lines{L"BlockInput 0", L"LockWorkStation", DisplayOff(), kPrivilege,
+                                          L"SetSystemPowerState 1 1", L"BlockInput 0", DisplayOff()}));
+}
+
+TEST_F(Dispatcher, TimerThreeStartsTheIdleScreenSaver)
+{
+    CScreenSaverValue value(L"C:\\windows\\system32\\Mystify.scr");
+    AfxProfile().WriteInt(kSettingsSection, L"EnableIdleUBXScr", 1);
+    AfxProfile().WriteInt(kSettingsSection, L"IdleUBXMinsScr", 1);
+    AfxProfile().WriteInt(kSettingsSection, L"AlertScr", 0);
+    CUmbrixView& view = *m_frame.View();
+    view.RearmIdleTimers();
+    view.m_lastInput.dwTime = GetTickCount() - 90000;
+    SendMessageW(view.GetSafeHwnd(), WM_TIMER, kIdleScrTimer, 0);
+    EXPECT_EQ(view.m_idleScrFired, 1u);
+    EXPECT_EQ(m_system.Requests(), (Lines{L"ShellExecuteW \"Open\" \"C:\\windows\\system32\\Mystify.scr\" \"\""}));
 }
 
 // The real privilege step, not the recording: under Wine it is harmless.

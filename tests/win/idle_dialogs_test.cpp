@@ -251,6 +251,7 @@ TEST_F(IdleDialogs, IdleRequestsGoOutBeforeThePrivilegeMessage)
         const wchar_t* request;
     } rows[] = {{IdleAction::Shutdown, true, L"ExitWindowsEx 5 0"},
                 {IdleAction::LogOff, false, L"ExitWindowsEx 0 0"},
+                {IdleAction::Hibernate, false, L"SetSuspendState 1 0 0"},
                 {IdleAction::Standby, false, L"SetSystemPowerState 1 1"}};
     const std::wstring privilege = L"AdjustTokenPrivileges \"SeShutdownPrivilege\"";
     for (const auto& r : rows) {
@@ -275,6 +276,25 @@ TEST_F(IdleDialogs, IdleRequestsGoOutBeforeThePrivilegeMessage)
     CIdleActionRequests(nullptr).RequestIdleAction(IdleAction::LogOff, true);
     EXPECT_EQ(L"AdjustTokenPrivileges enable failed.", message);
     EXPECT_EQ((std::vector<std::wstring>{privilege, L"ExitWindowsEx 4 0"}), atMessage);
+}
+
+TEST_F(IdleDialogs, IdleActionCountdownRunsFifteenSecondsWithTheActionsText)
+{
+    PBRANGE range{};
+    std::wstring shown;
+    CModalScript script;
+    script.Then([&] {
+        HWND box = FindThreadDialog(L"Umbrix - Confirmation Dialog");
+        if (!box) return false;
+        SendDlgItemMessageW(box, IDC_CONFIRM_PROGRESS, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+        shown = ControlText(box, IDC_CONFIRM_MESSAGE);
+        PostClick(box, IDCANCEL);
+        return true;
+    });
+    script.Start();
+    EXPECT_FALSE(CIdleActionRequests(nullptr).ConfirmIdleAction(IdleActionConfirmationText(IdleAction::Hibernate)));
+    EXPECT_EQ(range.iHigh, 15);
+    EXPECT_EQ(shown, L"Action Hibernate Computer would be performed after 15 seconds.");
 }
 
 }  // namespace

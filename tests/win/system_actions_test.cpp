@@ -14,6 +14,7 @@
 #include "actions/system_requests.h"
 #include "actions/volume_changer_win.h"
 #include "framework/app.h"
+#include "framework/registry_store.h"
 #include "framework/win_text.h"
 #include "resources/resource.h"
 #include "shell/main_frame.h"
@@ -314,6 +315,59 @@ TEST(RealSystem, EndpointRequestsReachCoreAudio)
     // Whatever the steps answer comes back unchanged, success or not.
     const HRESULT up = volume.StepVolumeUp();
     EXPECT_TRUE(SUCCEEDED(up) || up == E_NOTIMPL) << std::hex << up;
+}
+
+// Wine 8 looks up file types only in HKEY_CLASSES_ROOT (its machine branch,
+// inside the test prefix); Windows also takes the user's own.
+HKEY ClassesRoot() { return UnderWine() ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER; }
+
+void SetClassesDefaultValue(const std::wstring& path, const std::wstring& value)
+{
+    CRegKey key;
+    ASSERT_EQ(key.Create(ClassesRoot(), path, KEY_WRITE), ERROR_SUCCESS) << path;
+    RegSetValueExW(key.Get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+// The value `name` of the test profile once a started reg.exe has written it.
+std::wstring WrittenValue(const wchar_t* name)
+{
+    std::wstring value;
+    for (int i = 0; i < 200 && value.empty(); ++i) {
+        Sleep(50);
+        value = AfxProfile().ReadString(L"Shell", name, L"");
+    }
+    return value;
+}
+
+// Harmless real starts: reg.exe writes into the test profile what reached it
+// (started without its parameters it only shows its usage and ends). A
+// program takes the parameters; a document type of this test's own, with a
+// verb whose command differs from "open", shows that the verb arrives.
+TEST(RealSystem, ShellExecuteStartsWithItsVerbAndParameters)
+{
+    ResetTestProfile();
+    const std::wstring reg = GetSystemDirectoryString() + L"\\reg.exe";
+    const std::wstring add = L"add \"HKCU\\" + std::wstring(kTestProfileKey) + L"\\Shell\" /f /v ";
+    CSystemRequests real(L"");
+    ASSERT_FALSE(real.Journaling());
+    EXPECT_GT(real.ShellExecuteFile(L"open", reg, add + L"Started /d \"with parameters\"", SW_HIDE), 32);
+    EXPECT_EQ(WrittenValue(L"Started"), L"with parameters");
+
+    const std::wstring classes = UnderWine() ? L"" : L"Software\\Classes\\";
+    const std::wstring shell = classes + L"UmbrixTestDocument\\shell\\";
+    SetClassesDefaultValue(classes + L".umbrixtest", L"UmbrixTestDocument");
+    SetClassesDefaultValue(shell + L"probe\\command", L"\"" + reg + L"\" " + add + L"Verb /d probe");
+    SetClassesDefaultValue(shell + L"open\\command", L"\"" + reg + L"\" " + add + L"Verb /d open");
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring document = std::wstring(folder) + L"umbrix.umbrixtest";
+    CloseHandle(CreateFileW(document.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    EXPECT_GT(real.ShellExecuteFile(L"probe", document, L"", SW_HIDE), 32);
+    EXPECT_EQ(WrittenValue(L"Verb"), L"probe");
+    DeleteFileW(document.c_str());
+    RegDeleteTreeW(ClassesRoot(), (classes + L"UmbrixTestDocument").c_str());
+    RegDeleteTreeW(ClassesRoot(), (classes + L".umbrixtest").c_str());
 }
 
 }  // namespace

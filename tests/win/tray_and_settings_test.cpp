@@ -309,11 +309,25 @@ TEST_F(TrayAndSettings, SaveWritesTheFieldsOrStopsOnBadSecondsAndCancelStoresNot
     EXPECT_EQ(Stored(L"HotKeyConfDisplay"), 1);
     EXPECT_EQ(Stored(L"HotKeyConfDuration"), 7);
     EXPECT_EQ(Stored(L"HotKeyConfDurationLock"), 1);
+    EXPECT_EQ(Stored(L"HotKeyConfDisplayLock"), 0);
     EXPECT_EQ(Stored(L"KeepSystemActive"), 1);
     EXPECT_EQ(Stored(L"ConfirmationDialogVoiceAlert"), 0);
     EXPECT_EQ(m_system.Requests(), Lines{L"SetThreadExecutionState 2147483651"});
     EXPECT_EQ(View().TrayTip(), L"Umbrix\nSystem Will be Kept Active");
     EXPECT_FALSE(IsWindowVisible(m_frame.GetSafeHwnd()));
+
+    // The boxes the other way round: each value from its own box, and
+    // keep-awake withdrawn (ES_CONTINUOUS alone).
+    m_system.ClearRequests();
+    SendMessageW(m_frame.GetSafeHwnd(), WM_COMMAND, ID_TRAY_SETTINGS, 0);
+    CheckDlgButton(ViewHwnd(), IDC_FORM_HOTKEY_CONFIRM, BST_UNCHECKED);
+    CheckDlgButton(ViewHwnd(), IDC_FORM_LOCK_HOTKEY_CONFIRM, BST_CHECKED);
+    CheckDlgButton(ViewHwnd(), IDC_FORM_KEEP_ACTIVE, BST_UNCHECKED);
+    EXPECT_TRUE(AnswerBoxes([&] { SendMessageW(ViewHwnd(), WM_COMMAND, IDOK, 0); }).empty());
+    EXPECT_EQ(Stored(L"HotKeyConfDisplay"), 0);
+    EXPECT_EQ(Stored(L"HotKeyConfDisplayLock"), 1);
+    EXPECT_EQ(Stored(L"KeepSystemActive"), 0);
+    EXPECT_EQ(m_system.Requests(), Lines{L"SetThreadExecutionState 2147483648"});
 }
 
 TEST_F(TrayAndSettings, HotKeyPressAsksOnlyWhenConfigured)

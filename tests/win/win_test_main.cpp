@@ -15,10 +15,16 @@ class CTestApp final : public CWinAppBase {
 public:
     CTestApp() : CWinAppBase(L"Umbrix") {}
     bool InitInstance() override { return true; }
+    bool PreTranslateMessage(MSG& msg) override
+    {
+        if (g_preTranslateHook && g_preTranslateHook(msg)) return true;
+        return CWinAppBase::PreTranslateMessage(msg);
+    }
 };
 }  // namespace
 
 const wchar_t* const kTestProfileKey = L"Software\\Corvane\\UmbrixTests";
+std::function<bool(MSG&)> g_preTranslateHook;
 
 void ResetTestProfile()
 {

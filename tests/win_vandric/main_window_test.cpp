@@ -217,3 +217,37 @@ TEST_F(VandricMainWindow, ChangeStoresRegistersAndHidesClearReleases)
     EXPECT_TRUE(RegisterHotKey(nullptr, 9, MOD_ALT, VK_F12)) << "released";
     UnregisterHotKey(nullptr, 9);
 }
+
+// A second schedule accepted in the same process: the count starts again from
+// its own minutes, and the display goes off only when its box is ticked.
+TEST_F(VandricMainWindow, SecondScheduleRestartsTheCountAndHonoursTheMonitorOffBox)
+{
+    for (int monitorOff : {0, 1}) {
+        if (!IsWindow(m_hwnd)) SetUp();
+        m_requests.m_lines.clear();
+        m_dlg.StartCountdown(1, L"Shutdown");
+        Tick(30);
+        AfxProfile().WriteString(kSettingsSection, L"Action", L"Log Off");
+        AfxProfile().WriteInt(kSettingsSection, L"Duration", 2);
+        AfxProfile().WriteInt(kSettingsSection, L"POM", monitorOff);
+        CModalScript script;
+        script.Then([&] {
+            HWND dialog = FindThreadDialog(L"Schedule Action - Vandric");
+            if (!dialog) return false;
+            PostClick(dialog, IDOK);
+            return true;
+        });
+        script.Start();
+        SendMessageW(m_hwnd, UM_SCHEDULE, 0, 0);
+        EXPECT_FALSE(script.TimedOut()) << monitorOff;
+        Lines expected;
+        if (monitorOff) expected.push_back(L"Send " + std::to_wstring(reinterpret_cast<INT_PTR>(m_hwnd)) + L" 2");
+        EXPECT_EQ(m_requests.m_lines, expected) << monitorOff;
+        Tick(115);
+        EXPECT_EQ(m_requests.m_lines, expected) << monitorOff << ": two new minutes, not the old one";
+        Tick(10);
+        expected.insert(expected.end(), {L"privilege", L"ExitWindowsEx 0 0"});
+        EXPECT_EQ(m_requests.m_lines, expected) << monitorOff;
+        TakeQuitMessage();
+    }
+}
