@@ -2,6 +2,10 @@
 # End-to-end tests: the real Umbrix.exe under Wine in Xvfb, observed through
 # its journal of system requests, its registry branch and its windows.
 #   tests/e2e/run.sh [PATTERN]   runs the test functions whose name matches
+#   UMBRIX_E2E_SHARD  "clock": only the tests that wait out real minutes;
+#                     "rest": all others; unset: all. Each shard has its own
+#                     tree (build/e2e-SHARD, build/e2e-artifacts-SHARD), Wine
+#                     session and display, so the two can run side by side.
 # Every run uses a new Wine prefix under build/e2e/wine. Ends with the line
 # "N passed, N failed"; exits non-zero when a check failed.
 set -uo pipefail
@@ -10,8 +14,16 @@ E2E_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 E2E_DIR="$E2E_REPO/tests/e2e"
 E2E_PATTERN="${1:-}"
 E2E_BUILT_EXE="${UMBRIX_EXE:-$E2E_REPO/build/win/Umbrix.exe}"
-E2E_ROOT="$E2E_REPO/build/e2e"
-E2E_ARTIFACTS="$E2E_REPO/build/e2e-artifacts"
+E2E_SHARD="${UMBRIX_E2E_SHARD:-}"
+case "$E2E_SHARD" in
+    ""|clock|rest) ;;
+    *) echo "e2e: UMBRIX_E2E_SHARD must be clock or rest, not '$E2E_SHARD'" >&2; echo "0 passed, 1 failed"; exit 1 ;;
+esac
+E2E_ROOT="$E2E_REPO/build/e2e${E2E_SHARD:+-$E2E_SHARD}"
+E2E_ARTIFACTS="$E2E_REPO/build/e2e-artifacts${E2E_SHARD:+-$E2E_SHARD}"
+# The tests that prove the conversion of minutes into real time by waiting
+# them out; they spend their time asleep, so they run beside the others.
+E2E_REAL_CLOCK_TESTS=" idle_monitor_off_counts_down_a_minute_after_the_last_input vandric_timed_restart_with_a_second_copy "
 E2E_LOG="$E2E_ARTIFACTS/wine.log"
 
 if [ ! -f "$E2E_BUILT_EXE" ]; then
@@ -66,6 +78,10 @@ set +u
 for t in $(declare -F | awk '{print $3}' | grep '^test_' | sort); do
     [ -n "$E2E_PATTERN" ] && [[ "$t" != *$E2E_PATTERN* ]] && continue
     E2E_CURRENT="${t#test_}"
+    case "$E2E_SHARD" in
+        clock) [[ "$E2E_REAL_CLOCK_TESTS" == *" $E2E_CURRENT "* ]] || continue ;;
+        rest)  [[ "$E2E_REAL_CLOCK_TESTS" == *" $E2E_CURRENT "* ]] && continue ;;
+    esac
     t0=$SECONDS
     e2e_reset
     "$t"
