@@ -6,7 +6,7 @@
 #                     "rest": all others; unset: all. Each shard has its own
 #                     tree (build/e2e-SHARD, build/e2e-artifacts-SHARD), Wine
 #                     session and display, so the two can run side by side.
-# Every run uses a new Wine prefix under build/e2e/wine. Ends with the line
+# Every run uses a new Wine prefix under build/e2e/wine (build/e2e-SHARD/wine). Ends with the line
 # "N passed, N failed"; exits non-zero when a check failed.
 set -uo pipefail
 

@@ -314,17 +314,7 @@ TEST_F(Dispatcher, ACancelledSessionEndKeepsRunningAndARealOneExitsWithoutAsking
     EXPECT_FALSE(QuitWasPosted());
     EXPECT_TRUE(m_system.Requests().empty());
 
-    // Nobody answers a question here: a question would leave the script's
-    // time limit to close it, and the session would wait for it.
-    CModalScript watch(3000);
-    bool asked = false;
-    watch.Then([&] {
-        asked = asked || FindThreadDialog(L"Umbrix") != nullptr;
-        return false;
-    });
-    watch.Start();
-    SendMessageW(m_frame.GetSafeHwnd(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_FALSE(asked);
+    EXPECT_FALSE(DialogShowedDuring(L"Umbrix", [&] { SendMessageW(m_frame.GetSafeHwnd(), WM_ENDSESSION, TRUE, 0); }));
     EXPECT_TRUE(QuitWasPosted());
     EXPECT_EQ(m_system.Requests(), (Lines{L"SetThreadExecutionState 2147483648"}));
 }

@@ -80,17 +80,13 @@ TEST(InstanceLife, AnInstallerClosingTheProgramEndsItWithItsExitProcedure)
     EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the tray icon is there";
     EXPECT_FALSE(RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_ALT, VK_F9)) << "the hot key is taken";
 
-    CModalScript watch(3000);
-    bool asked = false;
-    watch.Then([&] {
-        asked = asked || FindThreadDialog(L"Umbrix") != nullptr;
-        return false;
-    });
-    watch.Start();
     system.ClearRequests();
-    EXPECT_EQ(SendMessageW(frame, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
-    SendMessageW(frame, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
-    EXPECT_FALSE(asked);
+    LRESULT agreed = FALSE;
+    EXPECT_FALSE(DialogShowedDuring(L"Umbrix", [&] {
+        agreed = SendMessageW(frame, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP);
+        SendMessageW(frame, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    }));
+    EXPECT_EQ(agreed, TRUE);
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the tray icon is gone";
     MSG quit;
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the message loop ends";

@@ -118,6 +118,23 @@ inline HWND FindThreadDialog(const std::wstring& caption, HWND except = nullptr)
     return search.found;
 }
 
+// Runs `action` and tells whether a dialog captioned `caption` showed while
+// it ran. Nobody answers such a dialog: the script's time limit closes it, so
+// a question that should not come fails the test instead of hanging it.
+template <typename Action>
+bool DialogShowedDuring(const std::wstring& caption, Action action, DWORD timeLimitMs = 3000)
+{
+    CModalScript watch(timeLimitMs);
+    bool showed = false;
+    watch.Then([&] {
+        showed = showed || FindThreadDialog(caption) != nullptr;
+        return false;
+    });
+    watch.Start();
+    action();
+    return showed;
+}
+
 inline std::wstring ControlText(HWND dialog, int id)
 {
     HWND control = GetDlgItem(dialog, id);
