@@ -17,6 +17,16 @@ SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
 AllowSkipFiles off
+; Installed files get the time of installation, not of the build: the
+; installer's bytes then depend only on the sources.
+SetDateSave off
+
+; SIGN names a command that signs the file it is given in place; the
+; uninstaller is signed before it is packed, the installer once written.
+!ifdef SIGN
+  !uninstfinalize '${SIGN} "%1"' = 0
+  !finalize '${SIGN} "%1"' = 0
+!endif
 
 !include MUI2.nsh
 !include nsDialogs.nsh
@@ -48,7 +58,7 @@ VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}. MIT License."
 
 Var StartAtSignIn       ; ${BST_CHECKED} or ${BST_UNCHECKED}
 Var DesktopShortcut
@@ -65,6 +75,9 @@ Var PurgeBox
 
 !define MUI_WELCOMEPAGE_TEXT "Setup will install ${PRODUCT} ${VERSION} and Vandric for you alone: no administrator rights are needed.$\r$\n$\r$\nUmbrix switches the monitor off and runs power actions from the notification area; Vandric shuts the computer down after a delay.$\r$\n$\r$\nRunning copies of both are closed before their files are replaced. Your settings are kept.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_LICENSEPAGE_BUTTON "I &accept"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "If you accept the terms of the licence, click I accept to continue."
+!insertmacro MUI_PAGE_LICENSE "..\LICENSE"
 ; Shorter than the stock text, which Wine's font metrics cut off.
 !define MUI_DIRECTORYPAGE_TEXT_TOP "Setup will install Umbrix and Vandric in the following folder. To choose another folder, click Browse. Click Next to continue."
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave

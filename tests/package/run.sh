@@ -221,6 +221,7 @@ test_folder_with_blanks_and_accents() {
 started=$SECONDS
 test_default_folder
 test_folder_with_blanks_and_accents
+. "$E2E_REPO/tests/package/manifests.sh"
 E2E_CURRENT="teardown"
 umbrix_kill_all
 echo "package: $((SECONDS - started)) s, artifacts in $E2E_ARTIFACTS"
