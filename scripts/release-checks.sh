@@ -50,8 +50,8 @@ setup="$signed/dist/Umbrix-$version-setup.exe"
     trap umbrix_stop_session EXIT
     unset DISPLAY
     umbrix_ensure_display && umbrix_ensure_wine
-    timeout 120 wine "$setup" /S 'https://rt.http3.lol/index.php?q=L0Q9QzpcU2lnbmVk' </dev/null >"$work/install.log" 2>&1 || true
-    cp "$WINEPREFIX/drive_c/Signed/Uninstall.exe" "$signed/Uninstall.exe"
+    timeout 120 wine "$setup" /S </dev/null >"$work/install.log" 2>&1 || true
+    cp "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Umbrix/Uninstall.exe "$signed/Uninstall.exe"
 ) || fail "the signed installer did not install its uninstaller"
 
 verify() { osslsigncode verify -CAfile "$cert/cert.pem" -in "$1" >"$work/verify.log" 2>&1; }
