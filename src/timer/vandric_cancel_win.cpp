@@ -33,7 +33,7 @@ std::vector<BYTE> UserSid(HANDLE process)
     HANDLE raw = nullptr;
     if (!OpenProcessToken(process, TOKEN_QUERY, &raw)) return {};
     UniqueHandle token(raw);
-    BYTE buffer[256];
+    alignas(TOKEN_USER) BYTE buffer[256];
     DWORD size = 0;
     if (!GetTokenInformation(raw, TokenUser, buffer, sizeof(buffer), &size)) return {};
     PSID sid = reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid;
