@@ -315,17 +315,11 @@ TEST_F(VandricMainWindow, StayAwakeIsWithdrawnWheneverTheCountdownStops)
         AfxGetApp()->m_pMainWnd = &m_dlg;
     }
     EXPECT_EQ(SendMessageW(m_hwnd, UM_CANCEL_COUNTDOWN, 0, 0), 0) << "nothing to cancel before a schedule";
-    HMENU popup = GetSubMenu(m_dlg.Tray().Menu(), 0);
-    EXPECT_TRUE(GetMenuState(popup, ID_VANDRIC_PAUSE, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_TRUE(GetMenuState(popup, ID_VANDRIC_ADD_TEN, MF_BYCOMMAND) & MF_GRAYED);
     m_dlg.StartCountdown(1, L"Shutdown");
-    wchar_t text[64];
-    GetMenuStringW(popup, ID_VANDRIC_PAUSE, text, 64, MF_BYCOMMAND);
-    EXPECT_STREQ(text, L"Pause Countdown");
     m_dlg.OnTogglePause();
-    GetMenuStringW(popup, ID_VANDRIC_PAUSE, text, 64, MF_BYCOMMAND);
+    wchar_t text[64];
+    GetMenuStringW(GetSubMenu(m_dlg.Tray().Menu(), 0), ID_VANDRIC_PAUSE, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"Resume Countdown");
-    EXPECT_EQ(GetMenuDefaultItem(popup, FALSE, 0), static_cast<UINT>(ID_VANDRIC_SCHEDULE));
     EXPECT_EQ(m_dlg.Tray().Tip(), L"Vandric : Paused, 60 Seconds remaining\nto initiate Shutdown");
     Tick(200);
     EXPECT_TRUE(IsWindow(m_hwnd)) << "a paused countdown makes no request";
