@@ -241,6 +241,8 @@ set(VANDRIC_WIN_SOURCES
     src/timer/vandric_requests_win.cpp
     src/timer/tray_icon_win.cpp
     src/timer/dlg_schedule.cpp
+    src/timer/dlg_warning.cpp
+    src/timer/vandric_cancel_win.cpp
     src/timer/vandric_dlg.cpp
     src/timer/vandric_app.cpp
 )

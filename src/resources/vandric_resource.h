@@ -30,6 +30,12 @@
 #define IDC_SCHEDULE_LAST               1010
 #define IDC_SCHEDULE_CURRENT            1011
 
+// Warning window of the last minute (dialog 136); its buttons carry the
+// tray menu's command numbers
+#define IDD_VANDRIC_WARNING             136
+#define IDC_WARNING_SECONDS             1020
+#define IDC_WARNING_TEXT                1021
+
 // Commands
 #define ID_VANDRIC_WEBSITE              32772
 #define ID_VANDRIC_SUPPORT              32773
@@ -37,6 +43,9 @@
 #define ID_VANDRIC_EXIT                 32776
 #define ID_VANDRIC_SHOW                 32777
 #define ID_VANDRIC_SCHEDULE             32778
+#define ID_VANDRIC_ADD_TEN              32779
+#define ID_VANDRIC_PAUSE                32780
+#define ID_VANDRIC_CANCEL_SCHEDULE      32781
 #define ID_VANDRIC_CLOSE                57602
 
 #ifndef IDC_STATIC

@@ -23,6 +23,8 @@ public:
     void SetDefaultItem(UINT item, bool byPosition);
     // Replaces the tip (cut to what the record holds); false when not present.
     bool SetTip(const std::wstring& tip);
+    // A balloon beside a present, shown icon; false otherwise or when refused.
+    bool ShowBalloon(const std::wstring& title, const std::wstring& text);
     bool Hide();
     bool Show();
     void Remove();

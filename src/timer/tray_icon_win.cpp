@@ -95,6 +95,20 @@ bool CTrayIcon::Modify()
     return Shell_NotifyIconW(NIM_MODIFY, &m_data) != FALSE;
 }
 
+bool CTrayIcon::ShowBalloon(const std::wstring& title, const std::wstring& text)
+{
+    // Records before the shell's version 5 have no balloon fields.
+    if (!m_present || m_hidden || m_data.cbSize < NOTIFYICONDATAW_V2_SIZE) return false;
+    m_data.uFlags = NIF_INFO;
+    lstrcpynW(m_data.szInfoTitle, title.c_str(), ARRAYSIZE(m_data.szInfoTitle));
+    lstrcpynW(m_data.szInfo, text.c_str(), ARRAYSIZE(m_data.szInfo));
+    m_data.dwInfoFlags = NIIF_INFO;
+    const bool shown = Modify();
+    // Later modifications must not show the balloon again.
+    m_data.szInfo[0] = L'\0';
+    return shown;
+}
+
 bool CTrayIcon::SetTip(const std::wstring& tip)
 {
     if (!m_present) return false;

@@ -5,6 +5,7 @@
 #include "framework/app.h"
 #include "framework/win_text.h"
 #include "resources/vandric_resource.h"
+#include "timer/countdown_warning.h"
 #include "timer/dlg_schedule.h"
 #include "timer/hot_key_modifiers.h"
 #include "timer/scheduled_action.h"
@@ -30,6 +31,25 @@ int StoredFlag(const wchar_t* name, int def)
 {
     const int value = AfxProfile().ReadInt(kSettingsSection, name, def);
     return value == 0 || value == 1 ? value : def;
+}
+
+// The time of the action, `seconds` from now, in the user's short time
+// format without seconds.
+std::wstring TimeIn(int seconds)
+{
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER at;
+    at.LowPart = now.dwLowDateTime;
+    at.HighPart = now.dwHighDateTime;
+    at.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ULL;
+    FILETIME utc{at.LowPart, at.HighPart};
+    FILETIME local;
+    SYSTEMTIME time;
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &time)) return {};
+    wchar_t text[64];
+    if (!GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &time, nullptr, text, ARRAYSIZE(text))) return {};
+    return text;
 }
 
 }  // namespace
@@ -90,6 +110,7 @@ bool CVandricDlg::OnInitDialog()
     const bool added = m_tray.Create(m_hWnd, ID_VANDRIC_TRAY_ICON, L"Vandric", m_icon, UM_TRAY_NOTIFY, 0);
     m_tray.SetDefaultItem(ID_VANDRIC_SCHEDULE, false);
     if (added && sysTray == 0) m_tray.Hide();
+    UpdateTrayMenu();
     return true;
 }
 
@@ -137,6 +158,81 @@ void CVandricDlg::StartCountdown(int minutes, const std::wstring& action)
     m_countdown.Start(minutes, action);
     KillTimer(m_hWnd, kCountdownTimer);
     SetTimer(m_hWnd, kCountdownTimer, 1000, nullptr);
+    KeepAwake(false);
+    KeepAwake(true);
+    UpdateTrayMenu();
+    ShowWarnings();
+}
+
+void CVandricDlg::KeepAwake(bool awake)
+{
+    if (awake == m_awake) return;
+    // A countdown must not sleep through its time: WM_TIMER stops while the
+    // system sleeps. The display may still go off.
+    VandricSystem().SetExecutionState(awake ? ES_SYSTEM_REQUIRED | ES_CONTINUOUS : ES_CONTINUOUS);
+    m_awake = awake;
+}
+
+void CVandricDlg::ShowTip()
+{
+    const int remaining = m_countdown.Remaining();
+    m_tray.SetTip(m_countdown.Paused() ? PausedTip(remaining, m_countdown.Action())
+                                       : CountdownTip(remaining, m_countdown.Action()));
+}
+
+void CVandricDlg::ShowWarnings()
+{
+    const bool balloon = m_countdown.TakeBalloonWarning();
+    const bool window = m_countdown.WarningWindowDue();
+    if (!balloon && !window) {
+        m_warning.Close();
+        return;
+    }
+    if (StoredFlag(L"Warnings", 1) == 0) return;
+    // The request follows one second after the tip shows 0.
+    const std::wstring sentence = WarningSentence(m_countdown.Action(), TimeIn(m_countdown.Remaining() + 1));
+    if (balloon && StoredFlag(L"SysTray", 1) == 1) m_tray.ShowBalloon(AfxAppTitle(), sentence);
+    if (window) m_warning.Show(m_hWnd, m_countdown.Remaining(), sentence);
+}
+
+void CVandricDlg::UpdateTrayMenu()
+{
+    HMENU popup = m_tray.Menu() ? GetSubMenu(m_tray.Menu(), 0) : nullptr;
+    if (!popup) return;
+    const UINT pauseState = m_countdown.Counting() ? MF_ENABLED : MF_GRAYED;
+    ModifyMenuW(popup, ID_VANDRIC_PAUSE, MF_BYCOMMAND | MF_STRING | pauseState, ID_VANDRIC_PAUSE,
+                m_countdown.Paused() ? L"Resume Countdown" : L"Pause Countdown");
+    EnableMenuItem(popup, ID_VANDRIC_ADD_TEN, MF_BYCOMMAND | (m_countdown.CanAdd() ? MF_ENABLED : MF_GRAYED));
+}
+
+void CVandricDlg::OnAddTenMinutes()
+{
+    if (!m_countdown.Add()) return;
+    ShowTip();
+    ShowWarnings();
+    UpdateTrayMenu();
+}
+
+void CVandricDlg::OnTogglePause()
+{
+    if (!m_countdown.Counting()) return;
+    const bool pause = !m_countdown.Paused();
+    m_countdown.SetPaused(pause);
+    KillTimer(m_hWnd, kCountdownTimer);
+    if (!pause) SetTimer(m_hWnd, kCountdownTimer, 1000, nullptr);
+    KeepAwake(!pause);
+    ShowTip();
+    UpdateTrayMenu();
+}
+
+bool CVandricDlg::CanCancel() const
+{
+    return !m_sessionEnded && (m_countdown.Counting() || m_countdown.ExitQuestionOpen());
+}
+
+void CVandricDlg::CancelSchedule()
+{
+    if (CanCancel()) EndWithoutRequest();
 }
 
 void CVandricDlg::RunScheduledAction()
@@ -159,9 +255,11 @@ void CVandricDlg::OnTick()
     switch (tick.step) {
     case CScheduleCountdown::Step::ShowTip:
         m_tray.SetTip(CountdownTip(tick.remaining, m_countdown.Action()));
+        ShowWarnings();
         break;
     case CScheduleCountdown::Step::Fire:
         KillTimer(m_hWnd, kCountdownTimer);
+        m_warning.Close();
         RunScheduledAction();
         Destroy();
         break;
@@ -191,8 +289,9 @@ void CVandricDlg::OnExit()
                                    L"Once you close the Application, any pending schedule will not be actioned.\n"
                                    L"Do you wish to continue?",
                                    AfxAppTitle(), MB_YESNO | MB_ICONINFORMATION);
-    // The session ended while the question was open: the box went with the
-    // window, and a countdown that ran out meanwhile must not fire now.
+    // The session ended (or a cancel came) while the question was open: the
+    // box went with the window, and a countdown that ran out meanwhile must
+    // not fire now.
     if (m_sessionEnded) return;
     switch (m_countdown.EndExitQuestion(answer == IDYES)) {
     case CScheduleCountdown::ExitOutcome::EndWithoutRequest:
@@ -209,7 +308,12 @@ void CVandricDlg::OnExit()
 
 void CVandricDlg::OnEndSession(bool ending)
 {
-    if (!ending || m_sessionEnded) return;
+    if (ending) EndWithoutRequest();
+}
+
+void CVandricDlg::EndWithoutRequest()
+{
+    if (m_sessionEnded) return;
     // The exit procedure without the question: nobody may be there to answer
     // it, and a pending schedule is dropped, never carried out.
     m_sessionEnded = true;
@@ -218,7 +322,8 @@ void CVandricDlg::OnEndSession(bool ending)
     m_tray.Remove();
     EndMenu();
     // Destroying the main window posts the quit, whether the whole session
-    // ends or an installer closes just this program (ENDSESSION_CLOSEAPP).
+    // ends, an installer closes just this program (ENDSESSION_CLOSEAPP) or
+    // the schedule is cancelled.
     Destroy();
 }
 
@@ -277,6 +382,9 @@ bool CVandricDlg::OnCommand(WORD id, WORD notifyCode, HWND)
     case ID_VANDRIC_SHOW: ShowSettings(); return true;
     case ID_VANDRIC_SCHEDULE: OnScheduleAction(); return true;
     case ID_VANDRIC_EXIT: OnExit(); return true;
+    case ID_VANDRIC_ADD_TEN: OnAddTenMinutes(); return true;
+    case ID_VANDRIC_PAUSE: OnTogglePause(); return true;
+    case ID_VANDRIC_CANCEL_SCHEDULE: CancelSchedule(); return true;
     default: return false;
     }
 }
@@ -338,8 +446,20 @@ bool CVandricDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& res
         OnEndSession(wParam != FALSE);
         result = 0;
         return true;
+    case UM_CANCEL_COUNTDOWN:
+        // Ended later: a window destroyed now could not give the answer.
+        result = CanCancel() ? 1 : 0;
+        if (result) {
+            KillTimer(m_hWnd, kCountdownTimer);
+            PostMessageW(m_hWnd, WM_COMMAND, ID_VANDRIC_CANCEL_SCHEDULE, 0);
+        }
+        return true;
     case WM_DESTROY:
-        // The main window's end is the program's end.
+        // The main window's end is the program's end: every way out (the
+        // request made, Exit, a session end, a cancel) withdraws the request
+        // to stay awake here.
+        m_warning.Close();
+        KeepAwake(false);
         PostQuitMessage(0);
         return false;
     default:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/dialog.h"
+#include "timer/dlg_warning.h"
 #include "timer/schedule_countdown.h"
 #include "timer/tray_icon.h"
 
@@ -20,8 +21,18 @@ public:
     // Runs a schedule dialog modally; while one is open a second request
     // only brings it to the front and returns IDCANCEL.
     INT_PTR RunScheduleDialog(CDlgSchedule& dlg);
-    // (Re)starts the countdown from zero.
+    // (Re)starts the countdown from zero and keeps the system awake until it
+    // ends (a replaced countdown's request is withdrawn first).
     void StartCountdown(int minutes, const std::wstring& action);
+    // "Add 10 Minutes", from the tray menu or the warning window.
+    void OnAddTenMinutes();
+    // "Pause Countdown" / "Resume Countdown": a paused countdown neither
+    // ticks nor keeps the system awake.
+    void OnTogglePause();
+    // "Cancel Schedule" and `Vandric.exe cancel`: ends without asking and
+    // without requesting the operation, when a countdown runs or is due.
+    void CancelSchedule();
+    bool CanCancel() const;
     // Requests the operation of the current action text.
     void RunScheduledAction();
     // "Schedule Action": a new schedule replaces the running one on OK.
@@ -37,6 +48,7 @@ public:
 
     const CScheduleCountdown& Countdown() const { return m_countdown; }
     CTrayIcon& Tray() { return m_tray; }
+    const CDlgWarning& Warning() const { return m_warning; }
 
 protected:
     bool OnInitDialog() override;
@@ -48,6 +60,11 @@ protected:
 
 private:
     void OnTick();
+    void EndWithoutRequest();
+    void KeepAwake(bool awake);
+    void ShowTip();
+    void ShowWarnings();
+    void UpdateTrayMenu();
     void OnChangeHotKey();
     void OnClearHotKey();
     void OnToggleTrayIcon();
@@ -58,8 +75,10 @@ private:
     CScheduleCountdown m_countdown;
     CTrayIcon m_tray;
     HICON m_icon = nullptr;
+    CDlgWarning m_warning;
     CDlgSchedule* m_openSchedule = nullptr;
     bool m_sessionEnded = false;
+    bool m_awake = false;
 };
 
 // Waits 200 ms, then switches the monitor off through Vandric's own main

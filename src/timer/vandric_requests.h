@@ -1,7 +1,7 @@
 #pragma once
 // Every request of Vandric with a real effect on the machine: the shut-down
-// privilege, shut-down / restart / log-off, display power and the shell
-// starts of its links. With VANDRIC_JOURNAL set each request is written as
+// privilege, shut-down / restart / log-off, display power, the thread's
+// execution state and the shell starts of its links. With VANDRIC_JOURNAL set each request is written as
 // one line instead of being made.
 #include <windows.h>
 
@@ -23,6 +23,9 @@ public:
     virtual void BroadcastMonitorPower(LPARAM state, UINT timeoutMs) = 0;
     // Opens a web address or mailto: link with the shell's "Open" verb.
     virtual void OpenLink(const std::wstring& address) = 0;
+    // SetThreadExecutionState for the calling thread; the previous state, or
+    // 0 when refused.
+    virtual EXECUTION_STATE SetExecutionState(EXECUTION_STATE state) = 0;
 };
 
 // The process-wide instance: the real system, or the journal when the
@@ -42,6 +45,7 @@ public:
     LRESULT SendMonitorPower(HWND target, LPARAM state) override;
     void BroadcastMonitorPower(LPARAM state, UINT timeoutMs) override;
     void OpenLink(const std::wstring& address) override;
+    EXECUTION_STATE SetExecutionState(EXECUTION_STATE state) override;
 
 private:
     bool Journaling() const { return !m_journalPath.empty(); }

@@ -105,3 +105,12 @@ void CVandricRequests::OpenLink(const std::wstring& address)
     }
     ShellExecuteW(nullptr, L"Open", address.c_str(), nullptr, nullptr, SW_SHOW);
 }
+
+EXECUTION_STATE CVandricRequests::SetExecutionState(EXECUTION_STATE state)
+{
+    if (Journaling()) {
+        Record(CJournalLine(L"SetThreadExecutionState").Num(state).Str());
+        return ES_CONTINUOUS;
+    }
+    return SetThreadExecutionState(state);
+}

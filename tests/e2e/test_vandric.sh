@@ -95,7 +95,7 @@ test_vandric_fresh_profile_asks_with_the_defaults() {
     check "last schedule stored" test "$(v_reg_get LastSchedule)" != "REG_SZ "
     check "display off journalled after OK" wait_journal 1 10
     check "through the own window" grep -Eq "$V_DISPLAY_OFF" <<<"$(journal)"
-    check_eq "and nothing else" 1 "$(journal_count)"
+    check_eq "and nothing else but the request to stay awake" "$V_AWAKE" "$(journal | grep -Ev "$V_DISPLAY_OFF")"
     check "keeps counting" pid_alive "$V_PID"
 }
 
@@ -155,6 +155,8 @@ test_vandric_timed_restart_with_a_second_copy() {
     vandric_setup || return
     v_reg_sz Action 'restart(brute)'
     v_reg_dword Duration 1
+    # The warning window shares the question's caption "Vandric".
+    v_reg_dword Warnings 0
     vandric_start
     local first=$V_PID t0
     check "OK reaches the schedule dialog" vandric_accept
@@ -190,7 +192,7 @@ test_vandric_timed_restart_with_a_second_copy() {
     check "second copy counts on" pid_alive "$second"
     check_eq "journal: display off, then the privilege and the forced restart only" \
         "SendMessageW HWND 274 61808 2"$'\n'"$V_PRIVILEGE"$'\n'"ExitWindowsEx 6 0" \
-        "$(journal | sed -E 's/^SendMessageW [0-9]+ /SendMessageW HWND /')"
+        "$(journal | grep -v '^SetThreadExecutionState' | sed -E 's/^SendMessageW [0-9]+ /SendMessageW HWND /')"
 }
 
 journal_has_line() { journal | grep -qx "$1"; }
@@ -210,4 +212,69 @@ test_vandric_stored_hot_key_on_the_extended_keyboard() {
     xdotool key --clearmodifiers ctrl+Left
     check "Ctrl+Left journals display off" wait_journal 1 5
     check "as display off" grep -Eq "$V_DISPLAY_OFF" <<<"$(journal)"
+}
+
+# v_start_args ARG...: a copy started with a command line.
+v_start_args() {
+    wine "$V_EXE" "$@" </dev/null >>"$E2E_LOG" 2>&1 &
+    V_PID=$!
+    E2E_PIDS+=("$V_PID")
+}
+v_command() { wine "$(dirname "$E2E_BUILT_EXE")/post_command.exe" "$V_SETTINGS" "$1" </dev/null >>"$E2E_LOG" 2>&1; }
+# Everything posted before has been handled once the settings window, shown
+# by a command posted after it, is visible; then it is hidden again.
+v_posted_handled() {
+    v_command 32777 && wait_visible "$V_SETTINGS" 20 >/dev/null && v_message post 0x10 >/dev/null &&
+        wait_hidden "$V_SETTINGS" 10
+}
+V_AWAKE='SetThreadExecutionState 2147483649'
+V_RELEASE='SetThreadExecutionState 2147483648'
+
+# `Vandric.exe restart 1` counts down at once, the warning window with it;
+# "Add 10 Minutes" moves the request 10 minutes on; `Vandric.exe cancel`
+# ends another copy without its request; a bad command line starts nothing.
+test_vandric_command_line_add_and_cancel() {
+    vandric_setup || return
+    v_reg_dword Duration 7
+    v_start_args restart 1
+    local first=$V_PID
+    check "the warning window shows at once" wait_visible Vandric 30
+    check "and no schedule window" test -z "$(find_visible "$V_SCHEDULE")"
+    screenshot vandric-warning-window
+    v_command 32779
+    check "Add 10 Minutes closes the warning window" wait_hidden Vandric 10
+    post_timer "$V_SETTINGS" 1 600
+    check "600 ticks handled" v_posted_handled
+    check_eq "no request after 10 minutes" "$V_AWAKE" "$(journal)"
+    check "the warning window is back for the last minute" wait_visible Vandric 10
+    post_timer "$V_SETTINGS" 1 61
+    check "the restart ends the program" wait_exit "$first" 20
+    check_eq "restart requested, then the stay-awake request withdrawn" \
+        "$V_AWAKE"$'\n'"$V_PRIVILEGE"$'\n'"ExitWindowsEx 2 0"$'\n'"$V_RELEASE" "$(journal)"
+    check_eq "the stored duration is kept" "REG_DWORD 0x7" "$(v_reg_get Duration)"
+
+    : >"$E2E_JOURNAL"
+    v_start_args LOGOFF 30 monitoroff
+    local second=$V_PID
+    check "second copy counts" wait_journal 2 30
+    wine "$V_EXE" cancel </dev/null >>"$E2E_LOG" 2>&1
+    check_eq "cancel exits with 0" 0 "$?"
+    check "and ends the counting copy" wait_exit "$second" 15
+    check_eq "display off at once, no request at the cancel" "$V_AWAKE|SendMessageW HWND 274 61808 2|$V_RELEASE" \
+        "$(journal | sed -E 's/^SendMessageW [0-9]+ /SendMessageW HWND /' | paste -sd'|')"
+
+    v_start_args logoff 5 brute
+    local bad=$V_PID
+    check "a bad command line shows the usage" wait_visible Vandric 30
+    screenshot vandric-usage
+    v_answer Vandric Return
+    local deadline
+    deadline=$(deadline_ms 15)
+    while pid_alive "$bad" && ! past "$deadline"; do sleep 0.1; done
+    check "and ends" pid_ended "$bad"
+    if pid_ended "$bad"; then
+        wait "$bad" 2>/dev/null
+        check_eq "with exit code 2" 2 "$?"
+    fi
+    check_eq "nothing started" "" "$(find_windows "$V_SETTINGS")"
 }

@@ -103,3 +103,87 @@ TEST(ScheduleCountdown, NoAfterANewScheduleDoesNotFireTheOldDueCount)
     EXPECT_EQ(c.EndExitQuestion(false), ExitOutcome::KeepCounting);
     EXPECT_TRUE(c.Counting());
 }
+
+// Adding moves the request 10 minutes on each time, the whole schedule
+// capped at 24 hours; the tip's seconds follow at once.
+TEST(ScheduleCountdown, AddMovesTheRequestUpToADay)
+{
+    const struct {
+        int minutes, ticksBefore, adds;
+        int remaining;  // after the adds
+        bool lastAddChanged;
+    } rows[] = {
+        {1, 0, 1, 660, true},
+        {1, 59, 2, 1201, true},
+        {1435, 0, 1, 86400, true},        // only the 5 minutes up to the cap
+        {1440, 10, 1, 86390, false},
+        {120, 0, 133, 86400, false},
+    };
+    for (const auto& r : rows) {
+        CScheduleCountdown c;
+        c.Start(r.minutes, L"Restart");
+        for (int i = 0; i < r.ticksBefore; ++i) c.Tick();
+        bool changed = false;
+        for (int i = 0; i < r.adds; ++i) changed = c.Add();
+        EXPECT_EQ(c.Remaining(), r.remaining) << r.minutes << " " << r.adds;
+        EXPECT_EQ(changed, r.lastAddChanged) << r.minutes << " " << r.adds;
+        const std::vector<int> tips = TipsUntilFire(c, 90000);
+        EXPECT_EQ(tips.size(), static_cast<size_t>(r.remaining)) << "fires the tick after 0";
+    }
+    CScheduleCountdown idle;
+    EXPECT_FALSE(idle.Add()) << "nothing to add to";
+}
+
+// A paused countdown neither advances nor fires; resuming goes on where it stopped.
+TEST(ScheduleCountdown, PauseHoldsTheCount)
+{
+    CScheduleCountdown c;
+    c.SetPaused(true);
+    EXPECT_FALSE(c.Paused()) << "nothing counting";
+    c.Start(1, L"Shutdown");
+    c.Tick();
+    c.SetPaused(true);
+    for (int i = 0; i < 200; ++i) EXPECT_EQ(c.Tick().step, Step::None);
+    EXPECT_EQ(c.Remaining(), 59);
+    EXPECT_TRUE(c.Counting());
+    EXPECT_EQ(PausedTip(59, L"Shutdown"), L"Vandric : Paused, 59 Seconds remaining\nto initiate Shutdown");
+    c.SetPaused(false);
+    EXPECT_EQ(TipsUntilFire(c, 100).size(), 59u);
+    c.Start(2, L"Shutdown");
+    EXPECT_FALSE(c.Paused()) << "a new schedule starts running";
+}
+
+// The balloon at 5 minutes left and the window at 60 s, each at once when the
+// countdown starts closer than that; adding re-arms them.
+TEST(ScheduleCountdown, WarningsFallDue)
+{
+    const struct {
+        int minutes, ticks;
+        bool balloon, window;
+    } rows[] = {
+        {10, 0, false, false}, {10, 299, false, false}, {10, 300, true, false}, {10, 539, true, false},
+        {10, 540, true, true}, {5, 0, true, false},     {1, 0, true, true},     {1, 60, true, true},
+    };
+    for (const auto& r : rows) {
+        CScheduleCountdown c;
+        c.Start(r.minutes, L"Shutdown");
+        bool balloon = c.TakeBalloonWarning();
+        for (int i = 0; i < r.ticks; ++i) {
+            c.Tick();
+            balloon = c.TakeBalloonWarning() || balloon;
+        }
+        EXPECT_EQ(balloon, r.balloon) << r.minutes << " " << r.ticks;
+        EXPECT_EQ(c.WarningWindowDue(), r.window) << r.minutes << " " << r.ticks;
+        EXPECT_FALSE(c.TakeBalloonWarning()) << "once";
+    }
+    CScheduleCountdown c;
+    c.Start(1, L"Shutdown");
+    EXPECT_TRUE(c.TakeBalloonWarning());
+    c.Add();
+    EXPECT_FALSE(c.WarningWindowDue());
+    EXPECT_FALSE(c.TakeBalloonWarning());
+    for (int i = 0; i < 360; ++i) c.Tick();
+    EXPECT_TRUE(c.TakeBalloonWarning()) << "due again after adding";
+    for (int i = 0; i < 301; ++i) c.Tick();
+    EXPECT_FALSE(c.WarningWindowDue()) << "gone once the request is made";
+}

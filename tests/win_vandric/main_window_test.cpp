@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "framework/app.h"
@@ -22,6 +24,9 @@ protected:
     void SetUp() override
     {
         ResetVandricTestProfile();
+        // The warning window shares the question's caption "Vandric"; the
+        // tests that want it switch it on.
+        AfxProfile().WriteInt(kSettingsSection, L"Warnings", 0);
         ASSERT_TRUE(m_dlg.Create());
         AfxGetApp()->m_pMainWnd = &m_dlg;
         m_hwnd = m_dlg.GetSafeHwnd();
@@ -250,4 +255,76 @@ TEST_F(VandricMainWindow, SecondScheduleRestartsTheCountAndHonoursTheMonitorOffB
         EXPECT_EQ(m_requests.m_lines, expected) << monitorOff;
         TakeQuitMessage();
     }
+}
+
+// The request to stay awake comes with each countdown and goes with every
+// way it ends; a pause withdraws it until the countdown resumes.
+TEST_F(VandricMainWindow, StayAwakeIsWithdrawnWheneverTheCountdownStops)
+{
+    const Lines held{L"awake"};
+    const Lines heldThenWithdrawn{L"awake", L"release"};
+    const Lines heldAgain{L"awake", L"release", L"awake"};
+    using Act = std::function<void(CVandricDlg&, HWND)>;
+    const struct {
+        const char* way;
+        Act act;
+        Lines states;
+        bool windowAfter;
+    } cases[] = {
+        {"runs out", [](CVandricDlg&, HWND h) { for (int i = 0; i < 61; ++i) SendMessageW(h, WM_TIMER, 1, 0); },
+         heldThenWithdrawn, false},
+        {"replaced", [](CVandricDlg& d, HWND) { d.StartCountdown(2, L"Restart"); }, heldAgain, true},
+        {"paused", [](CVandricDlg& d, HWND) { d.OnTogglePause(); }, heldThenWithdrawn, true},
+        {"resumed", [](CVandricDlg& d, HWND) { d.OnTogglePause(); d.OnTogglePause(); }, heldAgain, true},
+        {"session end", [](CVandricDlg&, HWND h) { SendMessageW(h, WM_ENDSESSION, TRUE, 0); }, heldThenWithdrawn,
+         false},
+        {"cancelled",
+         [](CVandricDlg&, HWND h) {
+             EXPECT_EQ(SendMessageW(h, UM_CANCEL_COUNTDOWN, 0, 0), 1);
+             MSG msg;
+             while (PeekMessageW(&msg, h, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+         },
+         heldThenWithdrawn, false},
+        {"Exit",
+         [](CVandricDlg& d, HWND) {
+             CModalScript script;
+             script.Then([] {
+                 HWND box = FindThreadDialog(L"Vandric");
+                 if (box) PostClick(box, IDYES);
+                 return box != nullptr;
+             });
+             script.Start();
+             d.OnExit();
+         },
+         heldThenWithdrawn, false},
+    };
+    for (const auto& k : cases) {
+        CRecordingRequests requests;
+        CVandricDlg dlg;
+        ASSERT_TRUE(dlg.Create());
+        AfxGetApp()->m_pMainWnd = &dlg;
+        const HWND hwnd = dlg.GetSafeHwnd();
+        dlg.StartCountdown(1, L"Shutdown");
+        EXPECT_EQ(requests.m_states, held) << k.way;
+        k.act(dlg, hwnd);
+        EXPECT_EQ(requests.m_states, k.states) << k.way;
+        EXPECT_EQ(IsWindow(hwnd) != FALSE, k.windowAfter) << k.way;
+        EXPECT_EQ(TakeQuitMessage(), !k.windowAfter) << k.way;
+        dlg.Destroy();
+        TakeQuitMessage();
+        AfxGetApp()->m_pMainWnd = &m_dlg;
+    }
+    EXPECT_EQ(SendMessageW(m_hwnd, UM_CANCEL_COUNTDOWN, 0, 0), 0) << "nothing to cancel before a schedule";
+    m_dlg.StartCountdown(1, L"Shutdown");
+    m_dlg.OnTogglePause();
+    wchar_t text[64];
+    GetMenuStringW(GetSubMenu(m_dlg.Tray().Menu(), 0), ID_VANDRIC_PAUSE, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Resume Countdown");
+    EXPECT_EQ(m_dlg.Tray().Tip(), L"Vandric : Paused, 60 Seconds remaining\nto initiate Shutdown");
+    Tick(200);
+    EXPECT_TRUE(IsWindow(m_hwnd)) << "a paused countdown makes no request";
+    EXPECT_TRUE(m_requests.m_lines.empty());
+    m_requests.m_states.clear();
+    m_dlg.Destroy();
+    EXPECT_EQ(m_requests.m_states, Lines{}) << "nothing held while paused";
 }

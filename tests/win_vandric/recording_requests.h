@@ -30,8 +30,17 @@ public:
         m_lines.push_back(L"Broadcast " + std::to_wstring(state) + L" " + std::to_wstring(timeoutMs));
     }
     void OpenLink(const std::wstring& address) override { m_lines.push_back(L"Open " + address); }
+    // Kept apart from m_lines: each countdown adds these around the others.
+    EXECUTION_STATE SetExecutionState(EXECUTION_STATE state) override
+    {
+        m_states.push_back(state == (ES_SYSTEM_REQUIRED | ES_CONTINUOUS) ? L"awake"
+                          : state == ES_CONTINUOUS                     ? L"release"
+                                                                       : L"state " + std::to_wstring(state));
+        return ES_CONTINUOUS;
+    }
 
     std::vector<std::wstring> m_lines;
+    std::vector<std::wstring> m_states;
 };
 
 // HKCU\Software\Corvane\VandricTests, emptied and made the profile again.
