@@ -112,6 +112,9 @@ public:
     void CheckTimedKeepAwake();
     bool KeptAwake() const;
     std::optional<KeepAwakeItem> TimedKeepAwake() const { return m_timedKeepAwake; }
+    // Checks the active item of the "Keep Awake" sub-menu, the last item of
+    // the tray menu's `popup`.
+    void MarkKeepAwakeItem(HMENU popup) const;
     // Where the timed keep-awake reads the tick count (tests hand in their own).
     DWORD(WINAPI* m_tickCount)() = GetTickCount;
 
@@ -159,7 +162,6 @@ private:
     void Save();
     void KeepAwake(bool keep);
     void StartTimedKeepAwake(KeepAwakeItem item);
-    void MarkKeepAwakeItem(HMENU popup) const;
     void ExitProcedure(bool askAboutHotKeys);
 
     // Tray (tray_icon_win.cpp).
