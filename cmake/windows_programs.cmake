@@ -76,6 +76,7 @@ set(UMBRIX_WIN_SOURCES
     src/framework/data_exchange.cpp
     src/framework/registry_store.cpp
     src/framework/win_text.cpp
+    src/framework/tray_icon_theme_win.cpp
     src/framework/system_library.cpp
     src/framework/ole_dates.cpp
     src/app/umbrix_app.cpp
@@ -109,6 +110,7 @@ set(UMBRIX_WIN_SOURCES
     src/shell/main_frame.cpp
     src/shell/umbrix_view.cpp
     src/shell/umbrix_view_timers.cpp
+    src/shell/keep_awake_win.cpp
     src/shell/launchers_win.cpp
     src/shell/hot_keys_win.cpp
     src/shell/dlg_select_function.cpp
@@ -237,6 +239,7 @@ set(VANDRIC_WIN_SOURCES
     src/framework/data_exchange.cpp
     src/framework/registry_store.cpp
     src/framework/win_text.cpp
+    src/framework/tray_icon_theme_win.cpp
     src/framework/path_text.cpp
     src/timer/vandric_requests_win.cpp
     src/timer/tray_icon_win.cpp

@@ -7,6 +7,21 @@
 #define IDR_MAINFRAME                   128
 #define IDS_APP_TITLE                   57344   // "Umbrix"
 
+// Tray icons: for a dark taskbar (light drawing), a light taskbar (dark
+// drawing) and high-contrast mode, each plain and while kept awake
+#define IDI_TRAY_DARK_TASKBAR           140
+#define IDI_TRAY_LIGHT_TASKBAR          141
+#define IDI_TRAY_AWAKE_DARK_TASKBAR     142
+#define IDI_TRAY_AWAKE_LIGHT_TASKBAR    143
+#define IDI_TRAY_HIGH_CONTRAST          144
+#define IDI_TRAY_AWAKE_HIGH_CONTRAST    145
+
+// Tray menu, sub-menu "Keep Awake"
+#define ID_KEEP_AWAKE_OFF               32860
+#define ID_KEEP_AWAKE_ONE_HOUR          32861
+#define ID_KEEP_AWAKE_FOUR_HOURS        32862
+#define ID_KEEP_AWAKE_UNTIL_OFF         32863
+
 // Settings form (dialog 101)
 #define IDD_UMBRIX_FORM                 101
 #define IDC_FORM_IDLE_LINE              1022

@@ -4,6 +4,11 @@
 
 // Application icon
 #define IDI_VANDRIC                     128
+// Tray icons: for a dark taskbar (light drawing), a light one (dark drawing)
+// and high-contrast mode
+#define IDI_VANDRIC_TRAY_DARK_TASKBAR   140
+#define IDI_VANDRIC_TRAY_LIGHT_TASKBAR  141
+#define IDI_VANDRIC_TRAY_HIGH_CONTRAST  144
 
 // About box (dialog 100) and its system-menu item
 #define IDD_VANDRIC_ABOUT               100

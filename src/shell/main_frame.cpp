@@ -215,6 +215,11 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_POWERBROADCAST:
         OnPowerBroadcast();
         break;
+    case WM_SETTINGCHANGE:
+        // Broadcast to top-level windows: the tray icon follows the theme.
+        if (m_view && m_view->GetSafeHwnd())
+            m_view->OnSettingChange(static_cast<UINT>(wParam), reinterpret_cast<const wchar_t*>(lParam));
+        break;
     case WM_COMMAND:
         if (HIWORD(wParam) <= 1 && OnCommand(LOWORD(wParam))) return 0;
         break;

@@ -9,6 +9,7 @@
 #include "actions/action_catalog.h"
 #include "app/settings_store.h"
 #include "framework/app.h"
+#include "framework/tray_icon_theme_win.h"
 #include "resources/resource.h"
 #include "shell/tray_tooltip.h"
 #include "shell/umbrix_view.h"
@@ -17,6 +18,9 @@ namespace {
 
 const int kClickListIds[] = {IDC_FORM_LEFT_CLICK, IDC_FORM_RIGHT_CLICK, IDC_FORM_LEFT_DOUBLE_CLICK,
                              IDC_FORM_RIGHT_DOUBLE_CLICK};
+const TrayIconSet kTrayIcons{IDI_TRAY_DARK_TASKBAR,       IDI_TRAY_LIGHT_TASKBAR,       IDI_TRAY_HIGH_CONTRAST,
+                             IDI_TRAY_AWAKE_DARK_TASKBAR, IDI_TRAY_AWAKE_LIGHT_TASKBAR, IDI_TRAY_AWAKE_HIGH_CONTRAST};
+
 const TrayGesture kClickListGestures[] = {TrayGesture::LeftClick, TrayGesture::RightClick,
                                           TrayGesture::LeftDoubleClick, TrayGesture::RightDoubleClick};
 
@@ -86,12 +90,16 @@ void AllowTaskbarCreated(HWND frame)
 void CUmbrixView::LoadTrayIconHandle()
 {
     m_trayIcon.reset();
-    if (!m_trayIconFile.empty())
-        m_trayIcon.reset(static_cast<HICON>(
-            LoadImageW(nullptr, m_trayIconFile.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
-    if (!m_trayIcon)
-        m_trayIcon.reset(static_cast<HICON>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 16, 16, 0)));
+    m_trayIcon.reset(
+        LoadThemedTrayIcon(GetModuleHandleW(nullptr), kTrayIcons, m_trayIconFile, KeptAwake(), &m_trayIconResource));
+}
+
+void CUmbrixView::OnSettingChange(UINT action, const wchar_t* area)
+{
+    if (!m_iconPresent || !SettingChangeConcernsTrayIcon(action, area)) return;
+    LoadTrayIconHandle();
+    NOTIFYICONDATAW data = IconRecord(m_hWnd, m_trayIcon.get(), m_trayTip);
+    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 bool CUmbrixView::AddTrayIcon(const std::wstring& tip)
@@ -131,7 +139,8 @@ void CUmbrixView::RemoveTrayIcon()
 void CUmbrixView::RefreshTrayTooltip()
 {
     LoadTrayIconHandle();
-    const TrayTooltip tip = ComposeTrayTooltip(AfxProfile());
+    const TrayTooltip tip = ComposeTrayTooltip(
+        AfxProfile(), m_timedKeepAwake ? std::optional<std::wstring>(m_keptAwakeUntil) : std::nullopt);
     if (tip.idleOffThresholdMs) m_idleOffThresholdMs = *tip.idleOffThresholdMs;
     if (tip.idleScrThresholdMs) m_idleScrThresholdMs = *tip.idleScrThresholdMs;
     m_trayTip = tip.text;
@@ -175,6 +184,7 @@ void CUmbrixView::ShowTrayMenu()
     // Without this the menu does not close when the user clicks elsewhere
     // (the view is a child: its frame is what can be the foreground window).
     SetForegroundWindow(GetAncestor(m_hWnd, GA_ROOT));
+    MarkKeepAwakeItem(GetSubMenu(m_trayMenu.get(), 0));
     TrackPopupMenu(GetSubMenu(m_trayMenu.get(), 0), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x,
                    cursor.y, 0, m_hWnd, nullptr);
     // Lets the menu go away properly on the next click (see the remarks of

@@ -1,6 +1,7 @@
 #include "shell/tray_tooltip.h"
 
 #include "app/settings_store.h"
+#include "shell/keep_awake.h"
 
 namespace {
 
@@ -18,12 +19,15 @@ std::uint32_t ThresholdMs(int minutes)
 
 }  // namespace
 
-TrayTooltip ComposeTrayTooltip(ISettingsStore& store)
+TrayTooltip ComposeTrayTooltip(ISettingsStore& store, const std::optional<std::wstring>& keptAwakeUntil)
 {
     auto read = [&store](const wchar_t* name, int def) { return store.ReadInt(kSettingsSection, name, def); };
     TrayTooltip tip;
     std::wstring text = L"Umbrix";
-    if (read(L"KeepSystemActive", 0) != 0) text += L"\nSystem Will be Kept Active";
+    if (read(L"KeepSystemActive", 0) != 0)
+        text += L"\nSystem Will be Kept Active";
+    else if (keptAwakeUntil)
+        text += KeptAwakeTipLine(*keptAwakeUntil);
     if (read(L"EnableIdleUBX", 0) != 0) {
         const int minutes = read(L"IdleUBXMins", 10);
         text += L"\nMonitor Would be Turned Off after " + Minutes(minutes) + L" Idle Minutes";

@@ -21,7 +21,10 @@ struct TrayTooltip {
 };
 
 // Reads the trigger settings of section "Settings" and composes the tip.
-TrayTooltip ComposeTrayTooltip(ISettingsStore& store);
+// `keptAwakeUntil`: the end of a running timed keep-awake in the user's
+// short time format; its line stands where the stored keep-awake's would,
+// which wins when both are on.
+TrayTooltip ComposeTrayTooltip(ISettingsStore& store, const std::optional<std::wstring>& keptAwakeUntil = {});
 
 // The first `max` characters of `text`.
 std::wstring CutTooltip(const std::wstring& text, std::size_t max = kTrayTipMax);

@@ -145,6 +145,10 @@ void CUmbrixView::Save()
     profile.WriteInt(kSettingsSection, L"AllowWakeUpWithMouse", m_wakeWithMouse);
     profile.WriteInt(kSettingsSection, L"EnableSellory", m_password);
     KeepAwake(m_keepSystemActive != 0);
+    // The stored keep-awake supersedes a timed one; an unticked box withdrew
+    // the request of a timed one that must go on.
+    if (m_keepSystemActive) m_timedKeepAwake.reset();
+    else if (m_timedKeepAwake) KeepAwake(true);
     RefreshTrayTooltip();
     StoreClickActions(false);
     Hide(true);
@@ -222,6 +226,10 @@ bool CUmbrixView::OnCmdMsg(UINT id)
     case ID_IDLE_SCREENSAVER: OnIdleScreenSaver(); return true;
     case ID_DELAY_MONITOR_OFF: OnMonitorOffAfter(); return true;
     case ID_IDLE_ACTIONS: OnConfigureIdleActions(); return true;
+    case ID_KEEP_AWAKE_OFF:
+    case ID_KEEP_AWAKE_ONE_HOUR:
+    case ID_KEEP_AWAKE_FOUR_HOURS:
+    case ID_KEEP_AWAKE_UNTIL_OFF: OnKeepAwakeCommand(id); return true;
     default: return StartLauncher(id, LauncherHandler::View, self);
     }
 }
@@ -249,6 +257,7 @@ void CUmbrixView::ExitProcedure(bool askAboutHotKeys)
                     L"Umbrix", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     RemoveTrayIcon();
+    m_timedKeepAwake.reset();
     System().SetThreadExecutionState(ES_CONTINUOUS);
     PostQuitMessage(0);
 }

@@ -13,6 +13,7 @@
 #include "schedule/idle_actions.h"
 #include "schedule/idle_timers.h"
 #include "shell/hot_key_rules.h"
+#include "shell/keep_awake.h"
 #include "shell/tray_actions.h"
 
 class CMainFrame;
@@ -98,6 +99,24 @@ public:
     void OnTaskbarCreated();
     HMENU TrayMenu() const { return m_trayMenu.get(); }
     const std::wstring& TrayTip() const { return m_trayTip; }
+    // WM_SETTINGCHANGE, passed on by the frame: a new taskbar theme or
+    // high-contrast mode reloads the tray icon.
+    void OnSettingChange(UINT action, const wchar_t* area);
+    // The icon resource the tray shows; 0 when it is the user's file.
+    int TrayIconResource() const { return m_trayIconResource; }
+
+    // Keep-awake (keep_awake_win.cpp): the "Keep Awake" sub-menu's commands,
+    // the timed keep-awake's end on the 1-second tick, and whether any
+    // keep-awake is on (stored or timed).
+    void OnKeepAwakeCommand(UINT id);
+    void CheckTimedKeepAwake();
+    bool KeptAwake() const;
+    std::optional<KeepAwakeItem> TimedKeepAwake() const { return m_timedKeepAwake; }
+    // Checks the active item of the "Keep Awake" sub-menu, the last item of
+    // the tray menu's `popup`.
+    void MarkKeepAwakeItem(HMENU popup) const;
+    // Where the timed keep-awake reads the tick count (tests hand in their own).
+    DWORD(WINAPI* m_tickCount)() = GetTickCount;
 
     // Form fields (bound by data exchange).
     int m_hotKeyConfDisplay = 0;
@@ -142,6 +161,7 @@ private:
     void LoadFormValues();
     void Save();
     void KeepAwake(bool keep);
+    void StartTimedKeepAwake(KeepAwakeItem item);
     void ExitProcedure(bool askAboutHotKeys);
 
     // Tray (tray_icon_win.cpp).
@@ -171,6 +191,10 @@ private:
     CMainFrame& m_frame;
     CIdleActions m_idleActions;
     std::wstring m_trayTip = L"Umbrix";
+    int m_trayIconResource = 0;
+    std::optional<KeepAwakeItem> m_timedKeepAwake;
+    DWORD m_timedKeepAwakeStart = 0;
+    std::wstring m_keptAwakeUntil;  // its end in the user's short time format
     UINT m_taskbarCreated = 0;
     std::unique_ptr<IHotKeyRegistrar> m_hotKeyRegistrar;
     std::unique_ptr<IHotKeyNotices> m_hotKeyNotices;

@@ -49,6 +49,7 @@ void CUmbrixView::OnSecondTick()
     ShowIdleSeconds();
     CheckDailySchedule(m_hWnd);
     CheckIdleActions();
+    CheckTimedKeepAwake();
     // The corner check sees the position sampled at the end of the tick before.
     if (CheckScreenCorner(m_hWnd, m_cursorPos)) m_cursorPos = ReadCursorPosition();
 }

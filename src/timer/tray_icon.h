@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "framework/tray_icon_theme.h"
+
 class CTrayIcon {
 public:
     CTrayIcon();
@@ -19,6 +21,12 @@ public:
     // icon `id`; its first popup is the icon's menu. The icon is not owned.
     // False when the menu, the subclass or the shell refused.
     bool Create(HWND owner, UINT id, const std::wstring& tip, HICON icon, UINT callbackMessage, UINT menuId = 0);
+    // Before Create: the icon comes from these resources instead of the one
+    // given to Create, the one that suits the taskbar's theme, and follows
+    // the theme and high-contrast mode while the owner lives.
+    void UseThemedIcons(const TrayIconSet& icons) { m_themedIcons = icons; }
+    // The resource of the themed icon shown; 0 without themed icons.
+    int IconResource() const { return m_iconResource; }
     // The menu item shown bold and sent on a double click.
     void SetDefaultItem(UINT item, bool byPosition);
     // Replaces the tip (cut to what the record holds); false when not present.
@@ -43,6 +51,7 @@ private:
     static LRESULT CALLBACK OwnerHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
     void OnTaskbarCreated();
+    void LoadThemedIcon();
     bool Modify();
     bool SetHiddenState(bool hidden);
     HMENU Popup() const { return m_menu ? GetSubMenu(m_menu, 0) : nullptr; }
@@ -55,6 +64,9 @@ private:
     HMENU m_menu = nullptr;
     UINT m_defaultItem = 0;
     bool m_defaultByPosition = true;
+    TrayIconSet m_themedIcons;
+    HICON m_themedIcon = nullptr;  // owned
+    int m_iconResource = 0;
 };
 
 // shell32.dll's major version, asked once through its DllGetVersion; 4 when

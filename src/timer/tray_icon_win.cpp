@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
+#include "framework/tray_icon_theme_win.h"
 #include "timer/tray_record.h"
 
 namespace {
@@ -57,6 +58,22 @@ CTrayIcon::~CTrayIcon()
     Remove();
     if (m_hooked && IsWindow(m_data.hWnd)) RemoveWindowSubclass(m_data.hWnd, OwnerHook, kHookId);
     if (m_menu) DestroyMenu(m_menu);
+    if (m_themedIcon) DestroyIcon(m_themedIcon);
+}
+
+void CTrayIcon::LoadThemedIcon()
+{
+    if (m_themedIcons.darkTaskbar == 0) return;
+    HICON icon = LoadThemedTrayIcon(GetModuleHandleW(nullptr), m_themedIcons, L"", false, &m_iconResource);
+    if (!icon) return;
+    m_data.hIcon = icon;
+    if (m_present) {
+        m_data.uFlags = NIF_ICON;
+        Modify();
+    }
+    // The shell has copied the new icon; the old one may go.
+    if (m_themedIcon) DestroyIcon(m_themedIcon);
+    m_themedIcon = icon;
 }
 
 bool CTrayIcon::Create(HWND owner, UINT id, const std::wstring& tip, HICON icon, UINT callbackMessage, UINT menuId)
@@ -73,6 +90,7 @@ bool CTrayIcon::Create(HWND owner, UINT id, const std::wstring& tip, HICON icon,
     m_data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     m_data.uCallbackMessage = callbackMessage;
     m_data.hIcon = icon;
+    LoadThemedIcon();
     lstrcpynW(m_data.szTip, FitTrayTip(tip, m_tipCapacity).c_str(), m_tipCapacity);
     m_present = Shell_NotifyIconW(NIM_ADD, &m_data) != FALSE;
 
@@ -188,6 +206,9 @@ LRESULT CALLBACK CTrayIcon::OwnerHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
     auto* tray = reinterpret_cast<CTrayIcon*>(self);
     if (msg == g_taskbarCreated && msg != 0) {
         tray->OnTaskbarCreated();
+    } else if (msg == WM_SETTINGCHANGE) {
+        if (SettingChangeConcernsTrayIcon(static_cast<UINT>(wParam), reinterpret_cast<const wchar_t*>(lParam)))
+            tray->LoadThemedIcon();
     } else if (msg == WM_DESTROY) {
         tray->Remove();
     } else if (msg == WM_NCDESTROY) {

@@ -107,6 +107,8 @@ bool CVandricDlg::OnInitDialog()
 
     // Without a shell yet (a start at sign-in) the icon is added on
     // "TaskbarCreated"; its menu needs the default item all the same.
+    m_tray.UseThemedIcons(
+        {IDI_VANDRIC_TRAY_DARK_TASKBAR, IDI_VANDRIC_TRAY_LIGHT_TASKBAR, IDI_VANDRIC_TRAY_HIGH_CONTRAST});
     const bool added = m_tray.Create(m_hWnd, ID_VANDRIC_TRAY_ICON, L"Vandric", m_icon, UM_TRAY_NOTIFY, 0);
     m_tray.SetDefaultItem(ID_VANDRIC_SCHEDULE, false);
     if (added && sysTray == 0) m_tray.Hide();

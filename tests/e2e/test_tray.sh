@@ -23,8 +23,9 @@ tray_click() {
 # The shown pop-up menu of Umbrix: a visible unnamed window of the program.
 tray_menu() { wait_menu umbrix.exe 5; }
 
-# tray_choose first|last: opens the menu with a right click and clicks its
-# first item ("Exit") or its last one ("Umbrix").
+# tray_choose first|umbrix: opens the menu with a right click and clicks its
+# first item ("Exit") or "Umbrix", above the separator and the last item, the
+# "Keep Awake" sub-menu (items 16 pixels high, the separator 10).
 tray_choose() {
     local menu HEIGHT WIDTH X Y SCREEN WINDOW
     tray_click 3 || return 1
@@ -33,7 +34,7 @@ tray_choose() {
     if [ "$1" = first ]; then
         xdotool mousemove --window "$menu" 40 11 click 1
     else
-        xdotool mousemove --window "$menu" 40 $((HEIGHT - 11)) click 1
+        xdotool mousemove --window "$menu" 40 $((HEIGHT - 37)) click 1
     fi
 }
 
@@ -71,7 +72,7 @@ test_shell_tray_icon_menu_and_double_click() {
         "BlockInput 0"$'\n'"$E2E_DISPLAY_OFF_LINE" "$(journal_lines_since "$base" 10 2)"
 
     base=$(journal_count)
-    tray_choose last
+    tray_choose umbrix
     check_eq "the menu's \"Umbrix\" item switches the display off" \
         "BlockInput 0"$'\n'"$E2E_DISPLAY_OFF_LINE" "$(journal_lines_since "$base" 10 2)"
 }

@@ -6,6 +6,7 @@
 #include "resources/vandric_resource.h"
 #include "timer/tray_icon.h"
 #include "timer/vandric_messages.h"
+#include "win/light_theme_value.h"
 
 namespace {
 std::vector<WPARAM> g_commands;
@@ -48,4 +49,22 @@ TEST(VandricTray, LivesWithItsOwnerAndComesBackAfterAShellRestart)
     DestroyWindow(owner);
     EXPECT_FALSE(tray.Present()) << "removed with its owner";
     EXPECT_FALSE(tray.SetTip(L"gone"));
+}
+
+TEST(VandricTray, ThemeChangeSwapsTheIcon)
+{
+    CLightThemeValue theme;
+    theme.Set(1);
+    HWND owner = CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 99, 99, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    CTrayIcon tray;
+    tray.UseThemedIcons({IDI_VANDRIC_TRAY_DARK_TASKBAR, IDI_VANDRIC_TRAY_LIGHT_TASKBAR, IDI_VANDRIC_TRAY_HIGH_CONTRAST});
+    ASSERT_TRUE(tray.Create(owner, ID_VANDRIC_TRAY_ICON, L"Vandric", nullptr, UM_TRAY_NOTIFY, 0));
+    EXPECT_EQ(tray.IconResource(), IDI_VANDRIC_TRAY_LIGHT_TASKBAR);
+    theme.Set(0);
+    CLightThemeValue::Broadcast(owner, L"Policy");
+    EXPECT_EQ(tray.IconResource(), IDI_VANDRIC_TRAY_LIGHT_TASKBAR);
+    CLightThemeValue::Broadcast(owner);
+    EXPECT_EQ(tray.IconResource(), IDI_VANDRIC_TRAY_DARK_TASKBAR);
+    DestroyWindow(owner);
 }
