@@ -246,6 +246,12 @@ endif()
 if(TARGET win_tests)
     add_dependencies(win_tests fake_saver)
 endif()
+# And one planted in a program's folder: it marks that it was loaded.
+add_library(planted_dll SHARED tests/helpers/planted_dll.cpp)
+set_target_properties(planted_dll PROPERTIES PREFIX "")
+if(TARGET win_tests)
+    add_dependencies(win_tests planted_dll)
+endif()
 
 # Vandric, the timed shut-down program. It shares the framework with Umbrix
 # at build time only: the framework is compiled again here, so Vandric links
