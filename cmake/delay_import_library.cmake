@@ -3,6 +3,7 @@
 #   NM, DLLTOOL   the tools; IMPORT_LIB  e.g. .../libwininet.a
 #   DLL           the name the program imports (wininet.dll)
 #   OUTPUT        the library to write
+#   HEADERS       gnu only: the headers that declare the library's functions
 #   STYLE         gnu: GNU dlltool's delay-import library (thunks included);
 #                 llvm: llvm-dlltool's short import library, for lld, which
 #                 makes the thunks itself when told /delayload (it cannot
@@ -20,6 +21,28 @@ list(REMOVE_DUPLICATES imports)
 list(SORT imports)
 if(NOT imports)
     message(FATAL_ERROR "no imports found in ${IMPORT_LIB}")
+endif()
+# GNU dlltool's x64 thunk keeps only the four integer argument registers
+# while the helper loads the library: a float or double argument (xmm0-3)
+# would reach the function clobbered on its first call. Such functions are
+# left out, so a call of one fails to link instead. lld's thunk keeps them.
+if(STYLE STREQUAL "gnu")
+    set(floating "")
+    foreach(header ${HEADERS})
+        file(READ ${header} text)
+        string(REPLACE "\n" " " text "${text}")
+        string(REGEX MATCHALL "[A-Za-z0-9_]+[ \t]*\\([^;(){}]*\\)" prototypes "${text}")
+        foreach(prototype ${prototypes})
+            # A parameter passed by value whose type is floating: DATE is a double.
+            if(prototype MATCHES "[(,][ \t]*(const[ \t]+)?(FLOAT|DOUBLE|DATE|float|double)([ \t]+[A-Za-z_][A-Za-z0-9_]*)?[ \t]*[,)]")
+                string(REGEX REPLACE "[ \t]*\\(.*" "" name "${prototype}")
+                list(APPEND floating ${name})
+            endif()
+        endforeach()
+    endforeach()
+    if(floating)
+        list(REMOVE_ITEM imports ${floating})
+    endif()
 endif()
 list(JOIN imports "\n    " exports)
 set(def_file ${OUTPUT}.def)

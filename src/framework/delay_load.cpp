@@ -92,6 +92,11 @@ PfnDliHook __pfnDliFailureHook2 = OnDelayLoadFailure;
 }
 #endif
 
+// Required by name when an executable links the delay-import libraries
+// (cmake/windows_programs.cmake), so a program built without this file, and
+// so with the toolchain's default hooks, fails to link.
+extern "C" const int umbrix_delay_load_hooks = 1;
+
 void RefuseDelayLoadForTests(const char* dll)
 {
     g_refusedDll = dll ? dll : "";

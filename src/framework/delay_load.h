@@ -13,11 +13,12 @@
 //     the helper's unhandled exception. The binding sticks: later calls of
 //     that function fail the same way without a new attempt.
 // mingw-w64's delay-import thunk saves only the integer argument registers
-// while it loads the library: a function with a floating-point argument must
-// not be called through it (see ole_dates.h).
+// while it loads the library: the functions with a floating-point argument
+// are left out of the GNU delay-import libraries, so a call of one fails to
+// link (ole_dates.h looks up the two in use).
 // The hooks are variables the helper reads: nothing is called at start-up,
-// but this file must be linked into the executable itself (the linker would
-// not take it from a static library, as nothing refers to it by name).
+// but this file must be linked into the executable itself; the link of a
+// program that delay-loads requires its symbol umbrix_delay_load_hooks.
 #include <windows.h>
 
 // Test seam: the library named dll (as imported, case ignored; null clears)

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/dll_search.h"
 #include "setup/setup_rules.h"
 #include "shell/messages.h"
 
@@ -247,6 +248,7 @@ int RemoveShortcuts(const HelperRequest& request)
 
 int wmain(int argc, wchar_t** argv)
 {
+    RestrictDllSearchToSystem();
     const HelperRequest request = ParseHelperArguments(std::vector<std::wstring>(argv + 1, argv + argc));
     switch (request.kind) {
     case HelperRequest::Kind::Close: return CloseRunningPrograms(request);

@@ -9,6 +9,7 @@
 #include "actions/action_catalog.h"
 #include "app/settings_store.h"
 #include "framework/app.h"
+#include "framework/system_library.h"
 #include "framework/tray_icon_theme_win.h"
 #include "resources/resource.h"
 #include "shell/tray_tooltip.h"
@@ -30,7 +31,7 @@ DWORD NotifyIconDataSize()
 {
     static DWORD size = [] {
         DWORD major = 6;
-        if (HMODULE shell = LoadLibraryW(L"shell32.dll")) {
+        if (HMODULE shell = LoadSystemLibrary(L"shell32.dll")) {
             using Fn = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
             if (auto getVersion = reinterpret_cast<Fn>(GetProcAddress(shell, "DllGetVersion"))) {
                 DLLVERSIONINFO info{sizeof(info)};

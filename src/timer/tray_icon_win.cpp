@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
+#include "framework/system_library.h"
 #include "framework/tray_icon_theme_win.h"
 #include "timer/tray_record.h"
 
@@ -33,7 +34,7 @@ const UINT_PTR kHookId = 0x7A41;
 int ShellMajorVersion()
 {
     static const int version = [] {
-        HMODULE shell = LoadLibraryW(L"shell32.dll");
+        HMODULE shell = LoadSystemLibrary(L"shell32.dll");
         if (!shell) return 4;
         int major = 4;
         auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(GetProcAddress(shell, "DllGetVersion"));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/app.h"
+#include "framework/dll_search.h"
 #include "framework/registry_store.h"
 #include "win/test_app.h"
 
@@ -34,6 +35,8 @@ void ResetTestProfile()
 
 int main(int argc, char** argv)
 {
+    // As the programs start: the libraries below load under the same search.
+    RestrictDllSearchToSystem();
     INITCOMMONCONTROLSEX icc{sizeof(icc), 0xFF};
     InitCommonControlsEx(&icc);
     OleInitialize(nullptr);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/app.h"
+#include "framework/dll_search.h"
 #include "framework/registry_store.h"
 #include "win_vandric/recording_requests.h"
 
@@ -33,6 +34,8 @@ bool TakeQuitMessage()
 
 int main(int argc, char** argv)
 {
+    // As the program starts: comctl32 loads under the same search.
+    RestrictDllSearchToSystem();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     CTestApp app;
