@@ -277,7 +277,14 @@ endif()
 # The installer's helper: ends running instances, removes desktop shortcuts.
 # A console program (nsExec hides its window); not part of the installed files.
 add_executable(setup_helper src/setup/setup_helper_win.cpp src/setup/vandric_window_win.cpp)
-target_link_libraries(setup_helper PRIVATE setup_core user32 ole32 uuid shell32)
+target_link_libraries(setup_helper PRIVATE setup_core user32 ole32 uuid shell32 bcrypt version)
 if(MINGW)
     target_link_options(setup_helper PRIVATE -municode)
+endif()
+
+# Test tool of the packaging tests: holds a file open, or poses as a window of ours.
+add_executable(package_probe tests/package/tools/package_probe.cpp)
+target_link_libraries(package_probe PRIVATE user32)
+if(MINGW)
+    target_link_options(package_probe PRIVATE -municode)
 endif()
