@@ -104,8 +104,13 @@ build_setup() {
         "$E2E_REPO/packaging/umbrix.nsi" >>"$E2E_LOG" 2>&1
 }
 
-# The Umbrix that setup started: its Linux pid, or nothing.
-umbrix_by_setup() { pgrep -n -f 'Umbrix\.exe' || true; }
+# The Umbrix that setup started in this prefix: its Linux pid, or nothing.
+umbrix_by_setup() {
+    local pid
+    for pid in $(pgrep -f 'Umbrix\.exe :silent'); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && { echo "$pid"; return; }
+    done
+}
 
 # counting_vandric DIR_WIN: a Vandric of the installation with its countdown
 # running (schedule accepted); sets VANDRIC_PID.
@@ -246,7 +251,7 @@ test_default_folder() {
     # Accepting the schedule switches the display off (journalled); being
     # ended must add nothing.
     local journal
-    journal="$(cat "$(unix_path 'C:\\vandric-journal.txt')" 2>/dev/null)"
+    journal="$(cat "$(unix_path 'C:\vandric-journal.txt')" 2>/dev/null)"
     silent_install
     check_eq "newer silent install succeeds" 0 "$INSTALL_RC"
     echo "     silent upgrade with Umbrix and Vandric running: $TOOK s"
@@ -318,13 +323,13 @@ test_other_folder_and_foreign_files() {
     wait_visible 'Umbrix Setup' 30 >/dev/null
     silent_install '/D=C:\Umbrix A'
     check "a second run while set-up runs ends" test "$INSTALL_RC" -ne 0
-    check "the second run installed nothing" test ! -e "$(unix_path 'C:\Umbrix A')/Umbrix.exe"
+    check "the second run installed nothing" test ! -e "$(unix_path 'C:\UmbrixA')/Umbrix.exe"
     umbrix_kill_all
 
     E2E_CURRENT="other folder"
     # A folder the user already had, with files of the user's own beside
     # the programs, and one beside the folder.
-    local a_win='C:\Umbrix A' b_win='C:\Umbrix B' a b
+    local a_win='C:\UmbrixA' b_win='C:\UmbrixB' a b
     a="$(unix_path "$a_win")"; b="$(unix_path "$b_win")"
     mkdir -p "$a"
     echo mine > "$a/Umbrix.ini"; echo mine > "$a/notes.old"; echo mine > "$a-notes.txt"
