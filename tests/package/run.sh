@@ -248,6 +248,11 @@ test_default_folder() {
     E2E_PIDS+=("$foreign")
     wait_window 'Settings - Vandric' 15 >/dev/null
     counting_vandric "$DEFAULT_DIR_WIN"
+    # A copy running from another folder is not ours to end.
+    wine "$RELEASE/Vandric.exe" </dev/null >>"$E2E_LOG" 2>&1 &
+    local portable=$!
+    E2E_PIDS+=("$portable")
+    wait_visible 'Schedule Action - Vandric' 30 >/dev/null
     # Accepting the schedule switches the display off (journalled); being
     # ended must add nothing.
     local journal
@@ -259,6 +264,7 @@ test_default_folder() {
     check "running Vandric ended" wait_exit "$VANDRIC_PID" 1
     check_eq "foreign window with our caption not messaged" "" "$(cat "$(unix_path 'C:\probe.log')" 2>/dev/null)"
     check "foreign window left running" pid_alive "$foreign"
+    check "a Vandric of another folder left running" pid_alive "$portable"
     check_installed "$DEFAULT_DIR_WIN" 9.9.9
     check_eq "stored setting kept" "REG_DWORD 0x7" "$(reg_get Kept)"
     check_eq "the counting Vandric made no request" "$journal" "$(cat "$(unix_path 'C:\vandric-journal.txt')" 2>/dev/null)"
@@ -333,16 +339,20 @@ test_other_folder_and_foreign_files() {
     a="$(unix_path "$a_win")"; b="$(unix_path "$b_win")"
     mkdir -p "$a"
     echo mine > "$a/Umbrix.ini"; echo mine > "$a/notes.old"; echo mine > "$a-notes.txt"
+    head -c 3000000 /dev/zero > "$a/big.bin"
     silent_install /NOSTARTUP /DESKTOP "/D=$a_win"
     check_eq "install with /NOSTARTUP /DESKTOP succeeds" 0 "$INSTALL_RC"
     check_eq "no sign-in start" "" "$(reg_get Umbrix "$RUN_KEY")"
     check_eq "desktop shortcut" "$a_win\\Umbrix.exe|:settings" "$(shortcut "$DESKTOP/Umbrix.lnk")"
+    local size
+    size="$(reg_get EstimatedSize "$UNINSTALL_KEY")"
+    check "estimated size counts only the installed files" test -n "$size" -a "$((${size##* }))" -lt 2000
     cp "$a/Uninstall.exe" "$E2E_ARTIFACTS/Uninstall-A.exe"
     silent_install "/D=$b_win"
     check_eq "upgrade into another folder succeeds" 0 "$INSTALL_RC"
     check_eq "registered in the new folder" "$b_win" "$(reg_text "$UNINSTALL_KEY" InstallLocation)"
     check "earlier programs removed" test ! -e "$a/Umbrix.exe" -a ! -e "$a/Vandric.exe"
-    check "user's files kept in the earlier folder" test -f "$a/Umbrix.ini" -a -f "$a/notes.old" -a -f "$a-notes.txt"
+    check "user's files kept in the earlier folder" test -f "$a/Umbrix.ini" -a -f "$a/notes.old" -a -f "$a-notes.txt" -a -f "$a/big.bin"
     check_eq "choice kept: no sign-in start" "" "$(reg_get Umbrix "$RUN_KEY")"
     check_eq "choice kept: desktop shortcut, to the new folder" "$b_win\\Umbrix.exe|:settings" "$(shortcut "$DESKTOP/Umbrix.lnk")"
     # On Windows an uninstaller cannot delete its own running file: a copy
