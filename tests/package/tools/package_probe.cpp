@@ -5,6 +5,7 @@
 //                                        appends each end-session message to LOG
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
