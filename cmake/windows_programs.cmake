@@ -319,7 +319,7 @@ endif()
 # The installer's helper: ends running instances, removes desktop shortcuts.
 # A console program (nsExec hides its window); not part of the installed files.
 add_executable(setup_helper src/setup/setup_helper_win.cpp src/setup/vandric_window_win.cpp src/framework/dll_search.cpp)
-target_link_libraries(setup_helper PRIVATE setup_core user32 ole32 uuid shell32)
+target_link_libraries(setup_helper PRIVATE setup_core user32 ole32 uuid shell32 bcrypt version)
 if(MINGW)
     target_link_options(setup_helper PRIVATE -municode)
 endif()
@@ -341,4 +341,11 @@ if(MINGW AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
              COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target link_delay_float_argument)
     set_tests_properties(link.delay_float_argument_refused PROPERTIES LABELS link
         PASS_REGULAR_EXPRESSION "undefined reference to .(__imp_)?VarR8Round")
+endif()
+
+# Test tool of the packaging tests: holds a file open, or poses as a window of ours.
+add_executable(package_probe tests/package/tools/package_probe.cpp)
+target_link_libraries(package_probe PRIVATE user32)
+if(MINGW)
+    target_link_options(package_probe PRIVATE -municode)
 endif()

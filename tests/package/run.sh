@@ -12,10 +12,11 @@ E2E_ARTIFACTS="$E2E_REPO/build/package-artifacts"
 E2E_LOG="$E2E_ARTIFACTS/wine.log"
 RELEASE="$E2E_REPO/build/release"
 TOOL="$E2E_REPO/build/win/shortcut_file.exe"
+PROBE="$E2E_REPO/build/win/package_probe.exe"
 
 version="$(sed -n 's/^#define UMBRIX_VERSION_TEXT "\(.*\)"$/\1/p' "$RELEASE/generated/umbrix_version.h" 2>/dev/null)"
 SETUP="$E2E_REPO/dist/Umbrix-$version-setup.exe"
-if [ -z "$version" ] || [ ! -f "$SETUP" ] || [ ! -f "$TOOL" ]; then
+if [ -z "$version" ] || [ ! -f "$SETUP" ] || [ ! -f "$TOOL" ] || [ ! -f "$PROBE" ]; then
     echo "package: run scripts/package.sh and scripts/build.sh first" >&2
     echo "0 passed, 1 failed"
     exit 1
@@ -90,6 +91,41 @@ silent_uninstall() {
     TOOK=$(awk -v ms=$(($(now_ms) - t0)) 'BEGIN { printf "%.1f", ms / 1000 }')
 }
 
+# uninstall_in_place DIR_WIN: an uninstaller run in its own folder, as
+# setup runs an earlier installation's; it returns when done.
+uninstall_in_place() {
+    timeout 60 wine "$(unix_path "$1")/Uninstall.exe" /S "_?=$1" </dev/null >>"$E2E_LOG" 2>&1
+}
+
+# build_setup VERSION PROGRAM_DIR: another installer, as a later release.
+build_setup() {
+    SETUP_RUN="$E2E_ARTIFACTS/Umbrix-$1-setup.exe"
+    makensis -V1 -DVERSION="$1" -DPROGRAM_DIR="$2" -DOUTFILE="$SETUP_RUN" \
+        "$E2E_REPO/packaging/umbrix.nsi" >>"$E2E_LOG" 2>&1
+}
+
+# The Umbrix that setup started in this prefix: its Linux pid, or nothing.
+umbrix_by_setup() {
+    local pid
+    for pid in $(pgrep -f 'Umbrix\.exe :silent'); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && { echo "$pid"; return; }
+    done
+}
+
+# counting_vandric DIR_WIN: a Vandric of the installation with its countdown
+# running (schedule accepted); sets VANDRIC_PID.
+counting_vandric() {
+    wine "$(unix_path "$1")/Vandric.exe" </dev/null >>"$E2E_LOG" 2>&1 &
+    VANDRIC_PID=$!
+    E2E_PIDS+=("$VANDRIC_PID")
+    local id
+    id="$(wait_visible 'Schedule Action - Vandric' 30 | head -n 1)"
+    [ -n "$id" ] || return 1
+    timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
+    xdotool key --clearmodifiers Return
+    wait_hidden 'Schedule Action - Vandric' 10
+}
+
 # start_installed DIR_WIN: runs the command of the Run value, as a sign-in
 # would, and a Vandric of the same folder; sets UMBRIX_PID and VANDRIC_PID.
 start_installed() {
@@ -158,9 +194,7 @@ test_default_folder() {
     check "the Run command starts Umbrix" pid_alive "$UMBRIX_PID"
     # A file that differs from the release's shows that it was replaced.
     printf 'x' >> "$(unix_path "$DEFAULT_DIR_WIN")/Vandric.exe"
-    SETUP_RUN="$E2E_ARTIFACTS/Umbrix-9.9.9-setup.exe"
-    makensis -V1 -DVERSION=9.9.9 -DPROGRAM_DIR="$RELEASE" -DOUTFILE="$SETUP_RUN" \
-        "$E2E_REPO/packaging/umbrix.nsi" >>"$E2E_LOG" 2>&1
+    build_setup 9.9.9 "$RELEASE"
     # An Umbrix that does not answer: named (silently: Cancel), never
     # killed, and nothing replaced.
     kill -STOP "$UMBRIX_PID"
@@ -172,14 +206,72 @@ test_default_folder() {
     check "nothing replaced" test "$(stat -c %s "$(unix_path "$DEFAULT_DIR_WIN")/Vandric.exe")" -eq $(($(stat -c %s "$RELEASE/Vandric.exe") + 1))
     check_eq "version unchanged" "$version" "$(reg_text "$UNINSTALL_KEY" DisplayVersion)"
     check "no staged file left" test -z "$(ls "$(unix_path "$DEFAULT_DIR_WIN")" | grep -v -x -e Umbrix.exe -e Vandric.exe -e Uninstall.exe)"
+
+    E2E_CURRENT="helper cannot run"
+    local broken="$E2E_ARTIFACTS/broken" dir
+    dir="$(unix_path "$DEFAULT_DIR_WIN")"
+    mkdir -p "$broken"
+    cp "$RELEASE/Umbrix.exe" "$RELEASE/Vandric.exe" "$broken/"
+    echo "not a program" > "$broken/setup_helper.exe"
+    build_setup 9.9.8 "$broken"
+    silent_install
+    check "install stops when its helper cannot run" test "$INSTALL_RC" -ne 0
+    check "Umbrix left running" pid_alive "$UMBRIX_PID"
+    check "nothing replaced without the helper" test "$(stat -c %s "$dir/Vandric.exe")" -eq $(($(stat -c %s "$RELEASE/Vandric.exe") + 1))
+
+    E2E_CURRENT="failed swap"
+    # The new Vandric cannot take its place: every moved file goes back.
+    wine "$PROBE" hold "$DEFAULT_DIR_WIN\\Vandric.exe.new" </dev/null >>"$E2E_LOG" 2>&1 &
+    local holder=$!
+    E2E_PIDS+=("$holder")
+    build_setup 9.9.9 "$RELEASE"
+    local deadline
+    deadline=$(deadline_ms 15)
+    while [ ! -e "$dir/Vandric.exe.new" ] && ! past "$deadline"; do sleep 0.1; done
+    silent_install
+    check "install stops when a program cannot be replaced" test "$INSTALL_RC" -ne 0
+    check "earlier Umbrix in place" cmp "$RELEASE/Umbrix.exe" "$dir/Umbrix.exe"
+    check "earlier Vandric in place" test "$(stat -c %s "$dir/Vandric.exe")" -eq $(($(stat -c %s "$RELEASE/Vandric.exe") + 1))
+    check "no program left aside" test ! -e "$dir/Umbrix.exe.old" -a ! -e "$dir/Vandric.exe.old"
+    check_eq "version unchanged after the failed swap" "$version" "$(reg_text "$UNINSTALL_KEY" DisplayVersion)"
+    check "running Umbrix asked to end" wait_exit "$UMBRIX_PID" 1
+    UMBRIX_PID="$(umbrix_by_setup)"
+    check "the Umbrix it ended started again" test -n "$UMBRIX_PID"
+    E2E_PIDS+=($UMBRIX_PID)
+    kill "$holder"; wait_exit "$holder" 5
+
+    E2E_CURRENT="upgrade"
+    # A window of another program that carries Vandric's caption.
+    rm -f "$(unix_path 'C:\probe.log')"
+    wine "$PROBE" window 'Settings - Vandric' 'C:\probe.log' </dev/null >>"$E2E_LOG" 2>&1 &
+    local foreign=$!
+    E2E_PIDS+=("$foreign")
+    wait_window 'Settings - Vandric' 15 >/dev/null
+    counting_vandric "$DEFAULT_DIR_WIN"
+    # A copy running from another folder is not ours to end.
+    wine "$RELEASE/Vandric.exe" </dev/null >>"$E2E_LOG" 2>&1 &
+    local portable=$!
+    E2E_PIDS+=("$portable")
+    wait_visible 'Schedule Action - Vandric' 30 >/dev/null
+    # Accepting the schedule switches the display off (journalled); being
+    # ended must add nothing.
+    local journal
+    journal="$(cat "$(unix_path 'C:\vandric-journal.txt')" 2>/dev/null)"
     silent_install
     check_eq "newer silent install succeeds" 0 "$INSTALL_RC"
     echo "     silent upgrade with Umbrix and Vandric running: $TOOK s"
     check "running Umbrix ended" wait_exit "$UMBRIX_PID" 1
     check "running Vandric ended" wait_exit "$VANDRIC_PID" 1
+    check_eq "foreign window with our caption not messaged" "" "$(cat "$(unix_path 'C:\probe.log')" 2>/dev/null)"
+    check "foreign window left running" pid_alive "$foreign"
+    check "a Vandric of another folder left running" pid_alive "$portable"
     check_installed "$DEFAULT_DIR_WIN" 9.9.9
     check_eq "stored setting kept" "REG_DWORD 0x7" "$(reg_get Kept)"
-    check_eq "Vandric made no request" "" "$(cat "$(unix_path 'C:\vandric-journal.txt')" 2>/dev/null)"
+    check_eq "the counting Vandric made no request" "$journal" "$(cat "$(unix_path 'C:\vandric-journal.txt')" 2>/dev/null)"
+    UMBRIX_PID="$(umbrix_by_setup)"
+    check "silent upgrade starts the Umbrix it ended" test -n "$UMBRIX_PID"
+    E2E_PIDS+=($UMBRIX_PID)
+    umbrix_kill_all
 
     E2E_CURRENT="uninstall"
     start_installed "$DEFAULT_DIR_WIN"
@@ -215,12 +307,76 @@ test_folder_with_blanks_and_accents() {
     check_removed "$dir_win"
     check "a folder it did not create kept" test -d "$dir"
     check "settings removed" test -z "$(reg_key_exists 'HKCU\Software\Corvane' && echo yes)"
-    check "tips file removed" test ! -e "$TIPS"
+    check "all-users tips file kept" test -f "$TIPS"
+}
+
+test_other_folder_and_foreign_files() {
+    E2E_CURRENT="foreign uninstaller"
+    local foreign_win='C:\Other Tool' foreign
+    foreign="$(unix_path "$foreign_win")"
+    mkdir -p "$foreign"
+    cp "$PROBE" "$foreign/Uninstall.exe"
+    SETUP_RUN="$SETUP"
+    silent_install "/D=$foreign_win"
+    check "a folder with another program's Uninstall.exe is refused" test "$INSTALL_RC" -ne 0
+    check "its Uninstall.exe kept" cmp "$PROBE" "$foreign/Uninstall.exe"
+    check "nothing installed there" test ! -e "$foreign/Umbrix.exe"
+
+    E2E_CURRENT="second set-up run"
+    wine "$SETUP" </dev/null >>"$E2E_LOG" 2>&1 &
+    local first=$!
+    E2E_PIDS+=("$first")
+    wait_visible 'Umbrix Setup' 30 >/dev/null
+    silent_install '/D=C:\Umbrix A'
+    check "a second run while set-up runs ends" test "$INSTALL_RC" -ne 0
+    check "the second run installed nothing" test ! -e "$(unix_path 'C:\UmbrixA')/Umbrix.exe"
+    umbrix_kill_all
+
+    E2E_CURRENT="other folder"
+    # A folder the user already had, with files of the user's own beside
+    # the programs, and one beside the folder.
+    local a_win='C:\UmbrixA' b_win='C:\UmbrixB' a b
+    a="$(unix_path "$a_win")"; b="$(unix_path "$b_win")"
+    mkdir -p "$a"
+    echo mine > "$a/Umbrix.ini"; echo mine > "$a/notes.old"; echo mine > "$a-notes.txt"
+    head -c 3000000 /dev/zero > "$a/big.bin"
+    silent_install /NOSTARTUP /DESKTOP "/D=$a_win"
+    check_eq "install with /NOSTARTUP /DESKTOP succeeds" 0 "$INSTALL_RC"
+    check_eq "no sign-in start" "" "$(reg_get Umbrix "$RUN_KEY")"
+    check_eq "desktop shortcut" "$a_win\\Umbrix.exe|:settings" "$(shortcut "$DESKTOP/Umbrix.lnk")"
+    local size
+    size="$(reg_get EstimatedSize "$UNINSTALL_KEY")"
+    check "estimated size counts only the installed files" test -n "$size" -a "$((${size##* }))" -lt 2000
+    cp "$a/Uninstall.exe" "$E2E_ARTIFACTS/Uninstall-A.exe"
+    silent_install "/D=$b_win"
+    check_eq "upgrade into another folder succeeds" 0 "$INSTALL_RC"
+    check_eq "registered in the new folder" "$b_win" "$(reg_text "$UNINSTALL_KEY" InstallLocation)"
+    check "earlier programs removed" test ! -e "$a/Umbrix.exe" -a ! -e "$a/Vandric.exe"
+    check "user's files kept in the earlier folder" test -f "$a/Umbrix.ini" -a -f "$a/notes.old" -a -f "$a-notes.txt" -a -f "$a/big.bin"
+    check_eq "choice kept: no sign-in start" "" "$(reg_get Umbrix "$RUN_KEY")"
+    check_eq "choice kept: desktop shortcut, to the new folder" "$b_win\\Umbrix.exe|:settings" "$(shortcut "$DESKTOP/Umbrix.lnk")"
+    # On Windows an uninstaller cannot delete its own running file: a copy
+    # of the earlier one stays behind and may be run later.
+    cp "$E2E_ARTIFACTS/Uninstall-A.exe" "$a/Uninstall.exe"
+    uninstall_in_place "$a_win"
+    check_eq "the earlier uninstaller leaves the new one registered" "$b_win" "$(reg_text "$UNINSTALL_KEY" InstallLocation)"
+    check "and its Start-menu folder" test -e "$MENU/Umbrix.lnk"
+    check "and its desktop shortcut" test -e "$DESKTOP/Umbrix.lnk"
+    check "and its programs" test -f "$b/Umbrix.exe" -a -f "$b/Vandric.exe"
+
+    E2E_CURRENT="uninstall keeps what is not ours"
+    echo mine > "$b/Umbrix.ini"; echo mine > "$b/notes.old"
+    silent_uninstall "$b_win" /PURGE
+    check "programs and uninstaller removed" test ! -e "$b/Umbrix.exe" -a ! -e "$b/Vandric.exe" -a ! -e "$b/Uninstall.exe"
+    check "uninstall entry removed" test -z "$(reg_key_exists "$UNINSTALL_KEY" && echo yes)"
+    check "user's files kept in the folder" test -f "$b/Umbrix.ini" -a -f "$b/notes.old"
+    check "user's files kept beside it" test -f "$a/Umbrix.ini" -a -f "$a-notes.txt"
 }
 
 started=$SECONDS
 test_default_folder
 test_folder_with_blanks_and_accents
+test_other_folder_and_foreign_files
 . "$E2E_REPO/tests/package/manifests.sh"
 E2E_CURRENT="teardown"
 umbrix_kill_all
