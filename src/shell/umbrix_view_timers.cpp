@@ -50,7 +50,7 @@ void CUmbrixView::OnSecondTick()
     CheckDailySchedule(m_hWnd);
     CheckIdleActions();
     // The corner check sees the position sampled at the end of the tick before.
-    if (CheckScreenCorner(m_hWnd, m_cursorPos)) m_cursorPos = ReadCursorPosition();
+    if (CheckScreenCorner(m_hWnd, m_cursorPos)) m_cursorPos = SampleCursorAndMonitors();
 }
 
 void CUmbrixView::ShowIdleSeconds()
