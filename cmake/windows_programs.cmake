@@ -100,6 +100,7 @@ set(UMBRIX_WIN_SOURCES
     src/framework/dll_search.cpp
     src/framework/ole_dates.cpp
     src/app/umbrix_app.cpp
+    src/app/start_mutex_win.cpp
     src/app/date_codec_win.cpp
     src/app/tips_file_win.cpp
     src/actions/system_requests_win.cpp

@@ -8,7 +8,8 @@
 // Switches the display off. lock == 1 locks the workstation first; any other
 // value does not.
 void MonitorOff(int lock);
-// Switches the display on again.
+// Switches the display on again: SC_MONITORPOWER -1, then a one-time
+// display request (ES_DISPLAY_REQUIRED alone) for Windows 8 and later.
 void MonitorOn();
 // Locks, then switches the display off; reports a refused lock in a message
 // box owned by `owner`.

@@ -78,7 +78,13 @@ void MonitorOff(int lock)
 
 void MonitorOn()
 {
-    System().SendMonitorPower(DisplayTarget(), kDisplayOn);
+    ISystemRequests& system = System();
+    system.SendMonitorPower(DisplayTarget(), kDisplayOn);
+    // Windows 8 and later ignore SC_MONITORPOWER -1. Asking for the display
+    // once resets its idle timer, which turns it on, without touching the idle
+    // time that synthetic input would reset; without ES_CONTINUOUS a
+    // keep-awake request in force stays as it is.
+    system.SetThreadExecutionState(ES_DISPLAY_REQUIRED);
 }
 
 void LockAndMonitorOff(HWND owner)

@@ -127,3 +127,27 @@ StartCommand DecideStartCommand(const std::wstring& typedArgs, int startAction)
         return StartCommand::RunAction;
     return StartCommand::MonitorOff;
 }
+
+StartWaitStep DecideStartWait(const StartWaitState& state, unsigned long limitMs)
+{
+    if (state.frameFound) return StartWaitStep::HandOver;
+    if (!state.otherStartHolds) return StartWaitStep::BecomeInstance;
+    // The other start waits for the user, who started this one to get on:
+    // showing the window answers better than a request queued behind it.
+    if (state.helpVideosOpen) return StartWaitStep::FrontHelpVideos;
+    // A request run minutes after the user gave up would surprise more than
+    // one that is dropped with a message.
+    if (state.elapsedMs >= limitMs) return StartWaitStep::GiveUp;
+    return StartWaitStep::KeepWaiting;
+}
+
+unsigned long StartWaitLimitMs(const std::wstring& overrideText)
+{
+    if (overrideText.empty() || overrideText.size() > 5) return kStartWaitLimitMs;
+    unsigned long value = 0;
+    for (const wchar_t c : overrideText) {
+        if (c < L'0' || c > L'9') return kStartWaitLimitMs;
+        value = value * 10 + static_cast<unsigned long>(c - L'0');
+    }
+    return value <= kStartWaitLimitMs ? value : kStartWaitLimitMs;
+}

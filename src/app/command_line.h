@@ -42,3 +42,32 @@ enum class StartCommand { Nothing, ShowSettings, RunAction, MonitorOff };
 // otherwise a start action of 0 or more is run, anything else switches the
 // monitor off.
 StartCommand DecideStartCommand(const std::wstring& typedArgs, int startAction);
+
+// What a start that finds no running frame does, looked at again every few
+// milliseconds while it waits.
+enum class StartWaitStep {
+    HandOver,        // the running instance's frame exists: hand the request to it
+    BecomeInstance,  // no other start of this user and session lives
+    KeepWaiting,
+    FrontHelpVideos, // bring the other start's help-videos window to the front, then end without the request
+    GiveUp,          // the limit has passed: say so, then end without the request
+};
+
+struct StartWaitState {
+    bool frameFound = false;
+    // Another start of this user and session holds the start mutex (private to
+    // both); a start of another user or session, or any program holding the
+    // instance's machine-wide name, never makes a start wait.
+    bool otherStartHolds = false;
+    bool helpVideosOpen = false;  // the other start's first-start window is open
+    unsigned long elapsedMs = 0;
+};
+
+inline constexpr unsigned long kStartWaitLimitMs = 30000;
+
+StartWaitStep DecideStartWait(const StartWaitState& state, unsigned long limitMs);
+
+// The wait limit in milliseconds: `overrideText` when it is a whole number
+// of digits not above kStartWaitLimitMs (tests shorten the wait), else
+// kStartWaitLimitMs.
+unsigned long StartWaitLimitMs(const std::wstring& overrideText);

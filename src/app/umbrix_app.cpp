@@ -6,6 +6,7 @@
 #include "actions/display_ops.h"
 #include "actions/system_requests.h"
 #include "app/command_line.h"
+#include "app/start_mutex_win.h"
 #include "app/tips_file_win.h"
 #include "dialogs/startup_windows.h"
 #include "framework/win_text.h"
@@ -28,22 +29,45 @@ HWND FindRunningFrame()
     return FindWindowW(kFrameClassName, kFrameCaption);
 }
 
-// Waits, however long it takes, until the instance that owns `mutex` has
-// created its frame (returned) or has ended without one (null: this process
-// owns the mutex now, released or abandoned, and becomes the instance; null
-// too when the wait itself fails, rather than waiting blind). The other one
-// may sit in its first-start window for minutes. Messages keep being handled
-// meanwhile: the component library's hidden window makes this process a
-// target of broadcasts, which must not hang on it.
-HWND WaitForStartingInstance(HANDLE mutex)
+struct CStartWaitOutcome {
+    StartWaitStep step;
+    HWND window;  // the frame (HandOver) or the help-videos window (FrontHelpVideos)
+};
+
+// Waits while another start of this user and session holds `startMutex`
+// until its frame exists, it has ended (this process then owns the mutex,
+// released or abandoned), it shows its first-start window, or `limitMs` have
+// passed. Messages keep being handled meanwhile: the component library's
+// hidden window makes this process a target of broadcasts, which must not
+// hang on it.
+CStartWaitOutcome WaitForStartingInstance(HANDLE startMutex, DWORD limitMs)
 {
+    const DWORD start = GetTickCount();
     for (;;) {
-        const DWORD wait = MsgWaitForMultipleObjects(1, &mutex, FALSE, kFramePollMs, QS_ALLINPUT);
-        if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED_0 || wait == WAIT_FAILED) return nullptr;
+        StartWaitState state;
+        HWND frame = FindRunningFrame();
+        HWND help = FindWindowW(L"#32770", kHelpVideosCaption);
+        state.frameFound = frame != nullptr;
+        state.helpVideosOpen = help != nullptr;
+        state.elapsedMs = GetTickCount() - start;
+        const DWORD wait = MsgWaitForMultipleObjects(1, &startMutex, FALSE, 0, QS_ALLINPUT);
+        // A failed wait counts as held: never a second instance beside a live one.
+        state.otherStartHolds = wait != WAIT_OBJECT_0 && wait != WAIT_ABANDONED_0;
+        const StartWaitStep step = DecideStartWait(state, limitMs);
+        if (step == StartWaitStep::HandOver && !state.otherStartHolds) ReleaseMutex(startMutex);
+        if (step != StartWaitStep::KeepWaiting) return {step, step == StartWaitStep::HandOver ? frame : help};
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        if (HWND frame = FindRunningFrame()) return frame;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kFramePollMs, QS_ALLINPUT);
     }
+}
+
+void ShowNotRespondingMessage()
+{
+    MessageBoxW(nullptr,
+                L"Umbrix is already running but has not responded for 30 seconds, so this request could not be "
+                L"handed over to it. Please try again later.",
+                L"Umbrix", MB_ICONERROR);
 }
 
 struct CHandOverRequest {
@@ -99,14 +123,8 @@ CUmbrixApp::~CUmbrixApp() = default;
 bool CUmbrixApp::HandOverToRunningInstance()
 {
     const std::wstring argumentText = CleanArgumentText(CommandLineArgs(), GetModulePath());
-    HWND running = FindRunningFrame();
-    // Another start holds the mutex but has no frame yet: it is starting.
-    // Waiting for its frame keeps two nearly simultaneous starts from both
-    // becoming the running instance.
-    if (!running && m_mutexExisted) running = WaitForStartingInstance(m_instanceMutex);
     const SingleInstanceDecision decision = DecideSingleInstance(CommandLineArgs(), argumentText);
     if (decision.request == HandOver::RunAction) m_startAction = decision.startAction;
-    if (!running) return false;
 
     UINT message = 0;
     WPARAM wParam = 0;
@@ -121,20 +139,46 @@ bool CUmbrixApp::HandOverToRunningInstance()
     case HandOver::MonitorOff: message = UM_MONITOR_OFF; break;
     case HandOver::Nothing: break;
     }
-    if (message && !DeliverToRunningInstance(running, message, wParam, lParam))
-        MessageBoxW(nullptr,
-                    L"Umbrix is already running but has not responded for 30 seconds, so this request could not be "
-                    L"handed over to it. Please try again later.",
-                    L"Umbrix", MB_ICONERROR);
+
+    HWND running = FindRunningFrame();
+    // Another start of this user and session is starting and has no frame
+    // yet: waiting for it keeps two nearly simultaneous starts from both
+    // becoming the running instance.
+    if (!running && m_startMutex && !m_ownsStartMutex) {
+        const CStartWaitOutcome outcome = WaitForStartingInstance(m_startMutex, StartWaitLimit());
+        switch (outcome.step) {
+        case StartWaitStep::HandOver: running = outcome.window; break;
+        case StartWaitStep::BecomeInstance: m_ownsStartMutex = true; return false;
+        case StartWaitStep::FrontHelpVideos:
+            // The user started this one to get on: the window that holds the
+            // other start up is what to show, and this request is dropped.
+            if (IsIconic(outcome.window)) ShowWindow(outcome.window, SW_RESTORE);
+            SetForegroundWindow(outcome.window);
+            return true;
+        case StartWaitStep::GiveUp:
+            if (message) ShowNotRespondingMessage();
+            return true;
+        case StartWaitStep::KeepWaiting: return true;
+        }
+    }
+    if (!running) return false;
+
+    if (message && !DeliverToRunningInstance(running, message, wParam, lParam)) ShowNotRespondingMessage();
     return true;
 }
 
 bool CUmbrixApp::InitInstance()
 {
-    // The mutex tells a start that another instance has started, even before
-    // that one has created the frame by which it is found.
     m_instanceMutex = CreateMutexW(nullptr, TRUE, L"Global\\U B X S v c");
-    m_mutexExisted = m_instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS;
+    // The start mutex tells a start that another one of this user and session
+    // has started, even before that one has created the frame by which it is
+    // found. One that cannot be created or opened (a name taken by another
+    // account) makes no start wait.
+    const std::wstring startMutexName = StartMutexName();
+    if (!startMutexName.empty()) {
+        m_startMutex = CreateMutexW(nullptr, TRUE, startMutexName.c_str());
+        m_ownsStartMutex = m_startMutex && GetLastError() != ERROR_ALREADY_EXISTS;
+    }
 
     // A second start needs no more than user32 and the registry to find the
     // running frame and hand it the request: it does so before the common
@@ -159,7 +203,7 @@ bool CUmbrixApp::InitInstance()
 
     // A start that found another one starting waits for it before anything
     // shows: that one's help-videos window is open, and must stay the only one.
-    const bool anotherStarted = m_mutexExisted;
+    const bool anotherStarted = m_startMutex && !m_ownsStartMutex;
     if (!anotherStarted) ShowHelpVideosOnFirstStart(profile);
 
     if (HandOverToRunningInstance()) return false;
@@ -221,6 +265,11 @@ int CUmbrixApp::ExitInstance()
         ReleaseMutex(m_instanceMutex);
         CloseHandle(m_instanceMutex);
         m_instanceMutex = nullptr;
+    }
+    if (m_startMutex) {
+        if (m_ownsStartMutex) ReleaseMutex(m_startMutex);
+        CloseHandle(m_startMutex);
+        m_startMutex = nullptr;
     }
     m_pMainWnd = nullptr;
     m_frame.reset();

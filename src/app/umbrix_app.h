@@ -18,9 +18,13 @@ public:
     bool PreTranslateMessage(MSG& msg) override;
     int ExitInstance() override;
 
-    // Looks for a running instance (waiting, however long, for one that is
-    // starting, until its frame exists or it has ended) and hands it this
-    // start's request. Returns true when one runs (this process then ends).
+    // Looks for a running instance and hands it this start's request. While
+    // another start of this user and session is starting, waits for its frame
+    // at most StartWaitLimit(); gives up (dropping the request, with a
+    // message) after that, and ends at once (dropping it, the other's window
+    // brought to the front) when that start shows its help-videos window.
+    // Returns true when this process must end, false when it becomes the
+    // instance.
     bool HandOverToRunningInstance();
 
     CMainFrame* Frame() const { return m_frame.get(); }
@@ -32,6 +36,7 @@ public:
 private:
     std::unique_ptr<CMainFrame> m_frame;
     bool m_oleInitialized = false;
-    // The instance mutex existed before this process asked for it.
-    bool m_mutexExisted = false;
+    // The start mutex (start_mutex_win.h), held for the life of the instance.
+    HANDLE m_startMutex = nullptr;
+    bool m_ownsStartMutex = false;
 };

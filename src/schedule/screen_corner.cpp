@@ -1,5 +1,6 @@
 #include "schedule/screen_corner.h"
 
+#include <algorithm>
 #include <cwctype>
 
 namespace {
@@ -12,18 +13,18 @@ bool EqualIgnoringCase(const std::wstring& a, const wchar_t* b)
     return i == a.size() && !b[i];
 }
 
-// 64-bit coordinates: one pixel beyond a position at the end of int's range
-// must still be a position, not an overflow.
-bool Contains(const MonitorArea& m, long long x, long long y)
+bool HasSize(const MonitorArea& m)
 {
-    return x >= m.left && x < m.right && y >= m.top && y < m.bottom;
+    return m.right > m.left && m.bottom > m.top;
 }
 
-bool OnAnyMonitor(long long x, long long y, const std::vector<MonitorArea>& monitors)
+// In floating point: the differences of int coordinates may reach 2^32, and
+// their squares added would overflow any integer type that MSVC offers.
+double SquaredDistance(CornerPoint a, CornerPoint b)
 {
-    for (const MonitorArea& m : monitors)
-        if (Contains(m, x, y)) return true;
-    return false;
+    const double dx = static_cast<double>(a.x) - b.x;
+    const double dy = static_cast<double>(a.y) - b.y;
+    return dx * dx + dy * dy;
 }
 
 }  // namespace
@@ -40,18 +41,43 @@ CornerPoint CornerPointOf(int corner, const MonitorArea& monitor)
     }
 }
 
+std::optional<CornerPoint> ScreenCornerPoint(int corner, const std::vector<MonitorArea>& monitors)
+{
+    std::optional<MonitorArea> bounds;
+    for (const MonitorArea& m : monitors) {
+        if (!HasSize(m)) continue;
+        if (!bounds) {
+            bounds = m;
+            continue;
+        }
+        bounds->left = std::min(bounds->left, m.left);
+        bounds->top = std::min(bounds->top, m.top);
+        bounds->right = std::max(bounds->right, m.right);
+        bounds->bottom = std::max(bounds->bottom, m.bottom);
+    }
+    if (!bounds) return std::nullopt;
+
+    const CornerPoint target = CornerPointOf(corner, *bounds);
+    std::optional<CornerPoint> best;
+    double bestDistance = 0;
+    bool bestPrimary = false;
+    for (const MonitorArea& m : monitors) {
+        if (!HasSize(m)) continue;
+        const CornerPoint point = CornerPointOf(corner, m);
+        const double distance = SquaredDistance(point, target);
+        if (!best || distance < bestDistance || (distance == bestDistance && m.primary && !bestPrimary)) {
+            best = point;
+            bestDistance = distance;
+            bestPrimary = m.primary;
+        }
+    }
+    return best;
+}
+
 bool OnScreenCorner(int corner, CornerPoint cursor, const std::vector<MonitorArea>& monitors)
 {
-    const bool right = corner == 1 || corner == 3;
-    const bool bottom = corner == 2 || corner == 3;
-    const long long outX = static_cast<long long>(cursor.x) + (right ? 1 : -1);
-    const long long outY = static_cast<long long>(cursor.y) + (bottom ? 1 : -1);
-    if (OnAnyMonitor(outX, cursor.y, monitors) || OnAnyMonitor(cursor.x, outY, monitors)) return false;
-    for (const MonitorArea& m : monitors) {
-        const CornerPoint point = CornerPointOf(corner, m);
-        if (point.x == cursor.x && point.y == cursor.y && Contains(m, cursor.x, cursor.y)) return true;
-    }
-    return false;
+    const std::optional<CornerPoint> point = ScreenCornerPoint(corner, monitors);
+    return point && point->x == cursor.x && point->y == cursor.y;
 }
 
 CornerAction CornerActionOf(const std::wstring& text)

@@ -19,6 +19,7 @@ struct MonitorArea {
     int top = 0;
     int right = 0;
     int bottom = 0;
+    bool primary = false;
 };
 
 enum class CornerAction { None, MonitorOff, LockAndMonitorOff, StartScreenSaver };
@@ -36,11 +37,15 @@ inline constexpr const wchar_t* kCornerActionTexts[] = {
 // monitor that reports no size never yields a point left of or above it.
 CornerPoint CornerPointOf(int corner, const MonitorArea& monitor);
 
-// Whether `cursor` rests on the corner pixel of the monitor it is on and no
-// monitor lies beyond that pixel in either outward direction (for the upper
-// right: nothing one pixel to the right, nothing one pixel above). So with
-// monitors side by side only the desktop's outer corners count; an inner
-// edge, which a moving cursor crosses by chance, never does.
+// The one point that counts as `corner` of the desktop: the corner pixel of
+// the monitor whose corner pixel lies nearest (straight-line distance) to the
+// same corner of the rectangle around all monitors; on a tie the primary
+// monitor's, else the first listed. Monitors without a size take no part;
+// none when no monitor has one. With monitors of different sizes or offsets
+// an inner edge that a moving cursor crosses by chance never counts.
+std::optional<CornerPoint> ScreenCornerPoint(int corner, const std::vector<MonitorArea>& monitors);
+
+// Whether `cursor` rests on ScreenCornerPoint.
 bool OnScreenCorner(int corner, CornerPoint cursor, const std::vector<MonitorArea>& monitors);
 
 // The action a stored text names, ignoring letter case; None for any other text.

@@ -11,7 +11,8 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list)
     info.cbSize = sizeof(info);
     if (GetMonitorInfoW(monitor, &info)) {
         const RECT& r = info.rcMonitor;
-        reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back({r.left, r.top, r.right, r.bottom});
+        reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
+            {r.left, r.top, r.right, r.bottom, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
     }
     return TRUE;
 }
@@ -29,18 +30,23 @@ std::vector<MonitorArea> DesktopMonitors()
 {
     std::vector<MonitorArea> monitors;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    if (monitors.empty()) monitors.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    if (monitors.empty())
+        monitors.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), true});
     return monitors;
 }
 
-bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos)
+CCornerSample SampleCursorAndMonitors()
 {
-    static CScreenCorner s_corner;  // holds s_cornerArmed for the life of the program
-    return CheckScreenCorner(owner, cursorPos, s_corner, DesktopMonitors, [](DWORD ms) { Sleep(ms); });
+    return CCornerSample{ReadCursorPosition(), DesktopMonitors()};
 }
 
-bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos, CScreenCorner& corner,
-                       const std::function<std::vector<MonitorArea>()>& monitors,
+bool CheckScreenCorner(HWND owner, const CCornerSample& sample)
+{
+    static CScreenCorner s_corner;  // holds s_cornerArmed for the life of the program
+    return CheckScreenCorner(owner, sample, s_corner, [](DWORD ms) { Sleep(ms); });
+}
+
+bool CheckScreenCorner(HWND owner, const CCornerSample& sample, CScreenCorner& corner,
                        const std::function<void(DWORD)>& wait)
 {
     ISettingsStore& profile = AfxProfile();
@@ -52,8 +58,8 @@ bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos, CScree
     const int enabled = profile.ReadInt(kSettingsSection, L"Do Action at Screen Corner", 0);
     const std::wstring text = profile.ReadString(kSettingsSection, L"Action at Screen Corner", L"");
     std::optional<CornerPoint> cursor;
-    if (cursorPos) cursor = CornerPoint{cursorPos->x, cursorPos->y};
-    const CornerStep step = corner.Check(cornerIndex, enabled, text, cursor, monitors());
+    if (sample.cursor) cursor = CornerPoint{sample.cursor->x, sample.cursor->y};
+    const CornerStep step = corner.Check(cornerIndex, enabled, text, cursor, sample.monitors);
     switch (step.run) {
     case CornerAction::MonitorOff: MonitorOff(0); break;
     case CornerAction::LockAndMonitorOff: LockAndMonitorOff(owner); break;

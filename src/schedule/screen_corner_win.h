@@ -17,14 +17,21 @@ std::optional<POINT> ReadCursorPosition();
 // the primary display's size when they cannot be listed.
 std::vector<MonitorArea> DesktopMonitors();
 
-// `cursorPos` is the position the tick sampled at the end of the previous
-// tick (none when it could not be read). Returns true when the tick must
-// sample the cursor into that position afterwards, false when no corner is
-// configured. The first check after a corner is configured never fires: its
-// position was not sampled for it.
-bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos);
+// The cursor position together with the monitors of that moment: a check
+// judges the position by the layout it was sampled in, so a monitor unplugged
+// in between cannot turn an old position into a corner.
+struct CCornerSample {
+    std::optional<POINT> cursor;  // none when it could not be read
+    std::vector<MonitorArea> monitors;
+};
+CCornerSample SampleCursorAndMonitors();
 
-// The same with the armed state, the monitors and the wait passed in.
-bool CheckScreenCorner(HWND owner, const std::optional<POINT>& cursorPos, CScreenCorner& corner,
-                       const std::function<std::vector<MonitorArea>()>& monitors,
+// `sample` is what the tick sampled at the end of the previous tick. Returns
+// true when the tick must sample again into it afterwards, false when no
+// corner is configured. The first check after a corner is configured never
+// fires: its position was not sampled for it.
+bool CheckScreenCorner(HWND owner, const CCornerSample& sample);
+
+// The same with the armed state and the wait passed in.
+bool CheckScreenCorner(HWND owner, const CCornerSample& sample, CScreenCorner& corner,
                        const std::function<void(DWORD)>& wait);

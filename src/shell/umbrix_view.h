@@ -12,6 +12,7 @@
 #include "framework/dialog.h"
 #include "schedule/idle_actions.h"
 #include "schedule/idle_timers.h"
+#include "schedule/screen_corner_win.h"
 #include "shell/hot_key_rules.h"
 #include "shell/keep_awake.h"
 #include "shell/tray_actions.h"
@@ -83,9 +84,9 @@ public:
     // tick reads it (tests hand in a fixed reading).
     LASTINPUTINFO m_lastInput{};
     BOOL(WINAPI* m_readLastInput)(PLASTINPUTINFO) = GetLastInputInfo;
-    // The cursor position sampled at the end of the latest 1-second tick;
-    // none when it could not be read.
-    std::optional<POINT> m_cursorPos;
+    // The cursor position sampled at the end of the latest 1-second tick
+    // (none when it could not be read), with the monitors of that moment.
+    CCornerSample m_cursorPos;
 
     // Tray icon (tray_icon_win.cpp). Create reports whether the shell took
     // the icon; Remove is harmless without one.

@@ -51,7 +51,7 @@ void CUmbrixView::OnSecondTick()
     CheckIdleActions();
     CheckTimedKeepAwake();
     // The corner check sees the position sampled at the end of the tick before.
-    if (CheckScreenCorner(m_hWnd, m_cursorPos)) m_cursorPos = ReadCursorPosition();
+    if (CheckScreenCorner(m_hWnd, m_cursorPos)) m_cursorPos = SampleCursorAndMonitors();
 }
 
 void CUmbrixView::ShowIdleSeconds()

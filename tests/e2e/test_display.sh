@@ -7,7 +7,8 @@ journal_norm() {
 }
 
 E2E_DISPLAY_OFF='SendMessageW <frame> 274 61808 2'
-E2E_DISPLAY_ON='SendMessageW <frame> 274 61808 -1'
+E2E_DISPLAY_ON='SendMessageW <frame> 274 61808 -1
+SetThreadExecutionState 2'
 
 # second_start ARGS: runs a second start; sets E2E_GOT to what it journalled,
 # normalised.

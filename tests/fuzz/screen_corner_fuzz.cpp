@@ -15,6 +15,7 @@ MonitorArea ConsumeMonitor(FuzzedDataProvider& data)
     m.top = data.ConsumeIntegralInRange<int>(-100000, 100000);
     m.right = m.left + data.ConsumeIntegralInRange<int>(-2, 10000);
     m.bottom = m.top + data.ConsumeIntegralInRange<int>(-2, 10000);
+    m.primary = data.ConsumeBool();
     return m;
 }
 
@@ -47,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(CornerActionOf(text) == static_cast<CornerAction>(item + 1));
     FUZZ_CHECK(CornerActionOf(text + L" ") == CornerAction::None);
 
-    // A run of ticks: an action runs only with the cursor on an outer corner
-    // of the desktop, and at most once until the cursor has been seen off it.
+    // A run of ticks: an action runs only with the cursor on the one point of
+    // its corner, and at most once until the cursor has been seen off it.
     CScreenCorner check;
     std::optional<CornerPoint> cursor = CornerPoint{};
     bool ranSinceLeaving = false;
@@ -59,6 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const CornerStep step = check.Check(storedCorner, enabled, actionText, cursor, monitors);
         const bool onCorner = cursor && OnScreenCorner(storedCorner, *cursor, monitors);
         if (onCorner) {
+            // Exactly one point counts per corner: none of its neighbours does.
+            for (const CornerPoint d : {CornerPoint{1, 0}, CornerPoint{-1, 0}, CornerPoint{0, 1}, CornerPoint{0, -1}})
+                FUZZ_CHECK(!OnScreenCorner(storedCorner, {cursor->x + d.x, cursor->y + d.y}, monitors));
             bool onSomeMonitorsCorner = false;
             for (const MonitorArea& m : monitors) {
                 const CornerPoint point = CornerPointOf(storedCorner, m);

@@ -113,3 +113,32 @@ TEST(DecideStartCommand, NonNegativeActionRunsNegativeOrNoneSwitchesOff)
     EXPECT_EQ(DecideStartCommand(L"-3", -3), StartCommand::MonitorOff);
     EXPECT_EQ(DecideStartCommand(L"", -1), StartCommand::MonitorOff);
 }
+
+TEST(DecideStartWait, WaitsOnlyForAStartOfThisUserAndSessionAndAtMostTheLimit)
+{
+    using S = StartWaitStep;
+    const struct {
+        bool frame, otherHolds, help;
+        unsigned long elapsedMs;
+        StartWaitStep step;
+    } cases[] = {
+        {true, true, true, 40000, S::HandOver},       {true, false, false, 0, S::HandOver},
+        {false, false, false, 0, S::BecomeInstance},  {false, false, true, 0, S::BecomeInstance},
+        {false, true, false, 0, S::KeepWaiting},      {false, true, false, 29999, S::KeepWaiting},
+        {false, true, false, 30000, S::GiveUp},       {false, true, true, 0, S::FrontHelpVideos},
+        {false, true, true, 31000, S::FrontHelpVideos},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecideStartWait({c.frame, c.otherHolds, c.help, c.elapsedMs}, kStartWaitLimitMs), c.step)
+            << c.frame << c.otherHolds << c.help << " " << c.elapsedMs;
+}
+
+TEST(StartWaitLimitMs, OnlyAWholeNumberUpToTheLimitShortensIt)
+{
+    const struct {
+        const wchar_t* text;
+        unsigned long ms;
+    } cases[] = {{L"", 30000}, {L"2000", 2000}, {L"0", 0}, {L"30001", 30000}, {L"999999", 30000},
+                 {L"-5", 30000}, {L"2s", 30000}, {L" 20", 30000}};
+    for (const auto& c : cases) EXPECT_EQ(StartWaitLimitMs(c.text), c.ms) << c.text;
+}

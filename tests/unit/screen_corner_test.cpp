@@ -42,7 +42,7 @@ TEST(CornerAction, MatchesTheListTextsIgnoringCase)
     for (const auto& c : cases) EXPECT_EQ(CornerActionOf(c.text), c.action);
 }
 
-TEST(OnScreenCorner, OnlyTheDesktopsOuterCornersCount)
+TEST(OnScreenCorner, OnePointPerCornerNearestTheDesktopsOuterCorner)
 {
     using Layout = std::vector<MonitorArea>;
     const Layout one{{0, 0, 1920, 1080}};
@@ -51,6 +51,10 @@ TEST(OnScreenCorner, OnlyTheDesktopsOuterCornersCount)
     const Layout taller{{0, 0, 1920, 1080}, {1920, -120, 3200, 1080}};  // stands out above the primary
     const Layout leftOf{{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
     const Layout above{{0, 0, 1920, 1080}, {0, -1080, 1920, 0}};
+    const Layout laptopAndMonitor{{0, 0, 1366, 768, true}, {1366, 0, 3286, 1080}};
+    const Layout lShaped{{0, 0, 1920, 1080, true}, {1920, 0, 3840, 1080}, {0, 1080, 1920, 2160}};
+    const Layout monitorAboveLaptop{{-277, -1080, 1643, 0}, {0, 0, 1366, 768, true}};
+    const Layout diagonal{{0, 0, 1000, 1000}, {1000, 1000, 2000, 2000, true}};  // upper right: equally near
     // A position at the end of int's range (a fuzzer's find): one pixel
     // beyond it is looked at without overflow.
     const Layout extreme{{INT_MIN, INT_MIN, INT_MIN + 10, INT_MIN + 10}};
@@ -63,8 +67,17 @@ TEST(OnScreenCorner, OnlyTheDesktopsOuterCornersCount)
         {one, 2, 0, 1079, true},        {one, 3, 1919, 1079, true},       {one, 3, 0, 0, false},
         {sideBySide, 1, 1919, 0, false}, {sideBySide, 1, 3839, 0, true},  {sideBySide, 0, 1920, 0, false},
         {stacked, 2, 0, 1079, false},   {stacked, 2, 0, 2159, true},      {stacked, 1, 1919, 0, true},
-        {taller, 1, 1919, 0, false},    {taller, 1, 3199, -120, true},    {taller, 0, 1920, -120, true},
-        {leftOf, 0, 0, 0, false},       {leftOf, 0, -1280, 0, true},      {leftOf, 2, 0, 1079, true},
+        {taller, 1, 1919, 0, false},    {taller, 1, 3199, -120, true},    {taller, 0, 1920, -120, false},
+        {taller, 0, 0, 0, true},
+        {leftOf, 0, 0, 0, false},       {leftOf, 0, -1280, 0, true},      {leftOf, 2, 0, 1079, false},
+        {leftOf, 2, -1280, 1023, true},
+        {laptopAndMonitor, 2, 0, 767, true},       {laptopAndMonitor, 2, 1366, 1079, false},
+        {laptopAndMonitor, 3, 3285, 1079, true},   {laptopAndMonitor, 0, 0, 0, true},
+        {lShaped, 3, 3839, 1079, true},            {lShaped, 3, 1919, 2159, false},
+        {lShaped, 1, 3839, 0, true},               {lShaped, 2, 0, 2159, true},
+        {monitorAboveLaptop, 0, -277, -1080, true}, {monitorAboveLaptop, 2, 0, 767, true},
+        {monitorAboveLaptop, 2, -277, -1, false},  {monitorAboveLaptop, 1, 1642, -1080, true},
+        {diagonal, 1, 1999, 1000, true},           {diagonal, 1, 999, 0, false},
         {above, 0, 0, 0, false},        {above, 1, 1919, -1080, true},    {Layout{}, 0, 0, 0, false},
         {extreme, 0, INT_MIN, INT_MIN, true},
     };

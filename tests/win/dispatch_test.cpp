@@ -179,7 +179,7 @@ TEST_F(Dispatcher, MonitorOffLiftsAnyBlockAndSwitchesTheFrameOff)
 
     m_system.ClearRequests();
     m_frame.RunAction(12);
-    EXPECT_EQ(m_system.Requests(), (Lines{DisplaySend(-1)}));
+    EXPECT_EQ(m_system.Requests(), (Lines{DisplaySend(-1), L"SetThreadExecutionState 2"}));
 }
 
 TEST_F(Dispatcher, WithoutWakeByMouseInputIsBlockedAfterTheLift)

@@ -85,7 +85,7 @@ TEST_F(DailySchedule, SwitchesOffAtTheStoredSecondOncePerDayAndOnAtItsOwn)
     EXPECT_EQ(Check(At(22, 29, 59)), Lines{});
     EXPECT_EQ(Check(At(22, 30, 0)), (Lines{L"BlockInput 0", kOff}));
     EXPECT_EQ(Check(At(22, 30, 1)), Lines{});
-    EXPECT_EQ(Check(At(7, 0, 0, kDay + 1)), Lines{kOn});
+    EXPECT_EQ(Check(At(7, 0, 0, kDay + 1)), (Lines{kOn, L"SetThreadExecutionState 2"}));
     EXPECT_EQ(Check(At(7, 0, 1, kDay + 1)), Lines{});
     // A tick that skipped the stored second still fires, a few seconds late.
     EXPECT_EQ(Check(At(22, 30, 3, kDay + 1)), (Lines{L"BlockInput 0", kOff}));
@@ -136,8 +136,7 @@ protected:
     }
     bool Check(std::optional<POINT> cursor)
     {
-        return CheckScreenCorner(
-            nullptr, cursor, m_corner, [this] { return m_monitors; }, [this](DWORD ms) { m_waits.push_back(ms); });
+        return CheckScreenCorner(nullptr, {cursor, m_monitors}, m_corner, [this](DWORD ms) { m_waits.push_back(ms); });
     }
 
     CScreenCorner m_corner;
@@ -147,9 +146,12 @@ protected:
 
 TEST_F(ScreenCorner, ListsTheDesktopsMonitorsAndFiresOnlyAtItsOuterCorner)
 {
-    // Xvfb has one screen: the list is the primary display.
-    const std::vector<MonitorArea> monitors = DesktopMonitors();
+    // Xvfb has one screen: the list, sampled with the cursor, is the primary display.
+    const CCornerSample sample = SampleCursorAndMonitors();
+    EXPECT_TRUE(sample.cursor.has_value());
+    const std::vector<MonitorArea>& monitors = sample.monitors;
     ASSERT_EQ(monitors.size(), 1u);
+    EXPECT_TRUE(monitors[0].primary);
     EXPECT_EQ(monitors[0].left + monitors[0].top, 0);
     EXPECT_EQ(monitors[0].right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(monitors[0].bottom, GetSystemMetrics(SM_CYSCREEN));

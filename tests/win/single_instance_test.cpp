@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "app/start_mutex_win.h"
 #include "framework/registry_store.h"
 #include "framework/win_text.h"
+#include "modal_script.h"
 #include "shell/messages.h"
 
 namespace {
@@ -243,19 +245,21 @@ TEST_F(SingleInstanceTest, ABusyInstanceGetsTheRequestOnceItTakesMessagesAgain)
     EXPECT_EQ(g_received[0].wParam, 12u);
 }
 
-// An instance that is still starting (its first-start window open, no frame
-// yet) holds the mutex; a thread that ends while holding it abandons it.
+// Any program may create and hold the instance's machine-wide name; another
+// start of this user and session holds the start mutex while it is starting.
+// A thread that ends while holding a mutex abandons it.
 const wchar_t kInstanceMutex[] = L"Global\\U B X S v c";
 
 struct CHolder {
     HANDLE holds;
     HANDLE finish;
+    std::wstring name;
 };
 
 DWORD WINAPI HoldUntilFinished(void* parameter)
 {
     const auto* holder = static_cast<CHolder*>(parameter);
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutex);
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, holder->name.c_str());
     WaitForSingleObject(mutex, INFINITE);
     SetEvent(holder->holds);
     WaitForSingleObject(holder->finish, INFINITE);
@@ -263,37 +267,86 @@ DWORD WINAPI HoldUntilFinished(void* parameter)
     return 0;
 }
 
-TEST_F(SingleInstanceTest, AStartWaitsForAStartingInstanceHoweverLongItTakes)
+// The visible message box of `processId` captioned "Umbrix", or null.
+HWND FindMessageBoxOf(DWORD processId)
+{
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", L"Umbrix"); w;
+         w = FindWindowExW(nullptr, w, L"#32770", L"Umbrix")) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == processId && IsWindowVisible(w)) return w;
+    }
+    return nullptr;
+}
+
+TEST_F(SingleInstanceTest, AProgramHoldingTheInstanceNameDoesNotDelayAStart)
 {
     DestroyWindow(m_frame);
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, kInstanceMutex);
-    CRegistrySettingsStore profile(HKEY_CURRENT_USER, L"Software\\Corvane\\Umbrix");
-    profile.WriteInt(L"Workspace", L"Help Videos Shown", 0);  // as during the other one's first start
+    m_frame = nullptr;
+    CHolder squatter{CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr),
+                     kInstanceMutex};
+    HANDLE thread = CreateThread(nullptr, 0, HoldUntilFinished, &squatter, 0, nullptr);
+    ASSERT_EQ(WaitForSingleObject(squatter.holds, 5000), WAIT_OBJECT_0);
+    PROCESS_INFORMATION start = StartUmbrix(L":silent");
+    EXPECT_NE(start.hProcess, nullptr);
+    const DWORD deadline = GetTickCount() + 20000;
+    while (start.hProcess && CountRealFrames() == 0 && GetTickCount() < deadline)
+        PumpUntilEnded(start.hProcess, 100);
+    EXPECT_EQ(CountRealFrames(), 1) << "becomes the instance";
+    EndProcess(start);
+    SetEvent(squatter.finish);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    CloseHandle(squatter.holds);
+    CloseHandle(squatter.finish);
+}
+
+TEST_F(SingleInstanceTest, AStartWaitsForAStartingInstanceOfItsUserAndSessionAtMostTheLimit)
+{
+    DestroyWindow(m_frame);
+    m_frame = nullptr;
+    HANDLE startMutex = CreateMutexW(nullptr, TRUE, StartMutexName().c_str());
+    ASSERT_NE(startMutex, nullptr);
+
+    // Its frame appears within the limit: the request goes to it.
     PROCESS_INFORMATION second = StartUmbrix(L":settings");
-    if (!second.hProcess) {
-        profile.WriteInt(L"Workspace", L"Help Videos Shown", 1);
-        ReleaseMutex(mutex);
-        FAIL() << "Umbrix.exe did not start";
-    }
-    // Longer than any fixed wait a start could give up after.
-    EXPECT_FALSE(PumpUntilEnded(second.hProcess, 11000));
+    ASSERT_NE(second.hProcess, nullptr);
+    EXPECT_FALSE(PumpUntilEnded(second.hProcess, 1500));
     EXPECT_EQ(CountRealFrames(), 0) << "no second instance";
-    EXPECT_EQ(FindWindowW(nullptr, L"Few Help Video Tutorials for Umbrix  From Settings - > Help - > Help Videos"),
-              nullptr);
-    profile.WriteInt(L"Workspace", L"Help Videos Shown", 1);
-    // The starting instance's frame appears: the request goes to it.
     m_frame = CreateFakeWindow(kFrameClassName);
     EXPECT_TRUE(PumpUntilEnded(second.hProcess, 20000));
     EndProcess(second);
     std::vector<UINT> messages;
     for (const Received& r : g_received) messages.push_back(r.message);
     EXPECT_EQ(messages, std::vector<UINT>{UM_SHOW_SETTINGS});
-
-    // It ends without a frame, releasing the mutex or abandoning it.
     DestroyWindow(m_frame);
     m_frame = nullptr;
+
+    // None within the limit: the start says so and ends; a frame that
+    // appears meanwhile never gets the dropped request.
+    g_received.clear();
+    SetEnvironmentVariableW(L"UMBRIX_START_WAIT_MS", L"1000");
+    second = StartUmbrix(L"12");
+    SetEnvironmentVariableW(L"UMBRIX_START_WAIT_MS", nullptr);
+    ASSERT_NE(second.hProcess, nullptr);
+    HWND box = nullptr;
+    for (DWORD deadline = GetTickCount() + 20000; !box && GetTickCount() < deadline;)
+        if (!PumpUntilEnded(second.hProcess, 100)) box = FindMessageBoxOf(second.dwProcessId);
+    ASSERT_NE(box, nullptr) << "the start gave up with a message";
+    EXPECT_NE(MessageBoxText(box).find(L"has not responded for 30 seconds"), std::wstring::npos);
+    m_frame = CreateFakeWindow(kFrameClassName);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntilEnded(second.hProcess, 20000));
+    EndProcess(second);
+    EXPECT_TRUE(g_received.empty());
+    DestroyWindow(m_frame);
+    m_frame = nullptr;
+
+    // It ends without a frame, releasing the start mutex or abandoning it:
+    // the waiting start becomes the instance.
     for (const bool abandon : {false, true}) {
-        CHolder holder{CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+        CHolder holder{CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr),
+                       StartMutexName()};
         HANDLE thread = abandon ? CreateThread(nullptr, 0, HoldUntilFinished, &holder, 0, nullptr) : nullptr;
         if (abandon) WaitForSingleObject(holder.holds, 5000);
         second = StartUmbrix(L":silent");
@@ -303,8 +356,8 @@ TEST_F(SingleInstanceTest, AStartWaitsForAStartingInstanceHoweverLongItTakes)
             WaitForSingleObject(thread, 5000);
             CloseHandle(thread);
         } else {
-            ReleaseMutex(mutex);
-            CloseHandle(mutex);
+            ReleaseMutex(startMutex);
+            CloseHandle(startMutex);
         }
         const DWORD deadline = GetTickCount() + 20000;
         while (CountRealFrames() == 0 && GetTickCount() < deadline) PumpUntilEnded(second.hProcess, 100);
@@ -315,8 +368,31 @@ TEST_F(SingleInstanceTest, AStartWaitsForAStartingInstanceHoweverLongItTakes)
     }
 }
 
+TEST_F(SingleInstanceTest, AStartFindingTheOthersHelpVideosBringsThemToTheFrontAndEnds)
+{
+    DestroyWindow(m_frame);
+    m_frame = nullptr;
+    HANDLE startMutex = CreateMutexW(nullptr, TRUE, StartMutexName().c_str());
+    HWND help = CreateWindowExW(0, L"#32770", kHelpVideosCaption, WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND other = CreateWindowExW(0, L"#32770", L"Something else", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(help && other && startMutex);
+    SetForegroundWindow(other);
+    PROCESS_INFORMATION second = StartUmbrix(L"9");
+    ASSERT_NE(second.hProcess, nullptr);
+    EXPECT_TRUE(PumpUntilEnded(second.hProcess, 20000)) << "ends at once, however long the window stays open";
+    EndProcess(second);
+    EXPECT_EQ(GetForegroundWindow(), help);
+    EXPECT_EQ(CountRealFrames(), 0);
+    DestroyWindow(help);
+    DestroyWindow(other);
+    ReleaseMutex(startMutex);
+    CloseHandle(startMutex);
+}
+
 // The instance is found by the frame's class and caption together, and the
-// instance mutex makes a start wait for an instance that is starting.
+// start mutex makes a start wait for an instance that is starting.
 TEST_F(SingleInstanceTest, OnlyTheRealFrameIsTheInstanceAndTwoStartsAtOnceMakeOne)
 {
     // Only a foreign window carries the caption: the start becomes the instance.
