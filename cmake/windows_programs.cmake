@@ -75,6 +75,7 @@ set(UMBRIX_WIN_SOURCES
     src/framework/dialog.cpp
     src/framework/data_exchange.cpp
     src/framework/registry_store.cpp
+    src/framework/ini_store.cpp
     src/framework/win_text.cpp
     src/framework/system_library.cpp
     src/framework/ole_dates.cpp
@@ -236,8 +237,10 @@ set(VANDRIC_WIN_SOURCES
     src/framework/dialog.cpp
     src/framework/data_exchange.cpp
     src/framework/registry_store.cpp
+    src/framework/ini_store.cpp
     src/framework/win_text.cpp
     src/framework/path_text.cpp
+    src/framework/ini_text.cpp
     src/timer/vandric_requests_win.cpp
     src/timer/tray_icon_win.cpp
     src/timer/dlg_schedule.cpp

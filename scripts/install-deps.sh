@@ -9,7 +9,7 @@ packages=(
     wine wine64
     xvfb xdotool x11-utils imagemagick
     clang lld llvm libclang-rt-14-dev
-    nsis zip
+    nsis zip unzip
 )
 
 missing=()

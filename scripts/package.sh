@@ -33,6 +33,7 @@ stage="$build/portable/Umbrix-$version"
 rm -rf "$build/portable"
 mkdir -p "$stage"
 cp "$build/Umbrix.exe" "$build/Vandric.exe" "$stage/"
+cp packaging/portable/Umbrix-settings.ini packaging/portable/Vandric-settings.ini "$stage/"
 sed 's/$/\r/' packaging/portable-readme.txt > "$stage/README.txt"
 (cd "$build/portable" && zip -q -9 -X -r "$repo/$portable" "Umbrix-$version")
 

@@ -164,6 +164,8 @@ bool CUmbrixApp::InitInstance()
 
     if (HandOverToRunningInstance()) return false;
     if (anotherStarted) ShowHelpVideosOnFirstStart(profile);
+    // Only the start that becomes the running instance says so.
+    WarnIfSettingsCannotBeKept();
 
     // A one-time monitor-off delay never survives a restart. Only the process
     // that becomes the running instance resets it: a start that handed its

@@ -32,8 +32,16 @@ public:
     // Returns false on WM_QUIT, which it puts back for the outer loop.
     bool PumpMessage();
 
-    // Selects HKCU\Software\<company>\<appName> as the profile.
+    // Selects HKCU\Software\<company>\<appName> as the profile, or, when
+    // the file "<appName>-settings.ini" lies beside the program, that file
+    // (a portable copy keeps everything beside itself).
     void SetRegistryKey(const std::wstring& company);
+    // The settings file in use, or empty while the profile is elsewhere.
+    const std::wstring& PortableSettingsFile() const { return m_portableSettingsFile; }
+    // Says once, in a message box captioned with the application's title,
+    // that the settings file cannot be written and changes will not be kept.
+    // Nothing when the profile is writable or not a file.
+    void WarnIfSettingsCannotBeKept();
     // Replaces the profile store (tests use a throw-away key or memory).
     void SetProfileStore(std::unique_ptr<ISettingsStore> store);
     ISettingsStore& Profile();
@@ -61,6 +69,8 @@ private:
     HINSTANCE m_instance = nullptr;
     std::wstring m_cmdLineArgs;
     std::unique_ptr<ISettingsStore> m_profile;
+    std::wstring m_portableSettingsFile;
+    bool m_settingsReadOnly = false;
     unsigned m_profileGeneration = 0;
     // The application object this one replaced (tests run one inside another).
     CWinAppBase* m_previousApp = nullptr;
