@@ -200,7 +200,8 @@ bool CUmbrixApp::InitInstance()
         break;
     }
 
-    SeedTipsFile(profile);
+    // A copy that cannot keep its settings leaves its folder as it found it.
+    if (!SettingsReadOnly()) SeedTipsFile(profile);
     ShowTipOfDayAtStartup(profile, GetTipsFilePath());
     return true;
 }

@@ -100,8 +100,8 @@ void CWinAppBase::SetProfileStore(std::unique_ptr<ISettingsStore> store)
 
 void CWinAppBase::WarnIfSettingsCannotBeKept()
 {
-    if (!m_settingsReadOnly) return;
-    m_settingsReadOnly = false;
+    if (!m_settingsReadOnly || m_settingsWarned) return;
+    m_settingsWarned = true;
     const std::wstring text = L"The settings file\n\n" + m_portableSettingsFile +
                               L"\n\ncannot be written (the folder or the file is read-only). " + m_appName +
                               L" uses the settings in it, but changes you make will not be kept.";

@@ -42,6 +42,8 @@ public:
     // that the settings file cannot be written and changes will not be kept.
     // Nothing when the profile is writable or not a file.
     void WarnIfSettingsCannotBeKept();
+    // True when the settings file cannot be written: nothing is stored.
+    bool SettingsReadOnly() const { return m_settingsReadOnly; }
     // Replaces the profile store (tests use a throw-away key or memory).
     void SetProfileStore(std::unique_ptr<ISettingsStore> store);
     ISettingsStore& Profile();
@@ -71,6 +73,7 @@ private:
     std::unique_ptr<ISettingsStore> m_profile;
     std::wstring m_portableSettingsFile;
     bool m_settingsReadOnly = false;
+    bool m_settingsWarned = false;
     unsigned m_profileGeneration = 0;
     // The application object this one replaced (tests run one inside another).
     CWinAppBase* m_previousApp = nullptr;

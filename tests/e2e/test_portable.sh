@@ -61,3 +61,27 @@ test_portable_copy_writes_only_beside_itself() {
     check_eq "no file changed on drive C:" "" \
         "$(find "$WINEPREFIX/drive_c" -type f -newer "$marker" 2>/dev/null)"
 }
+
+# A copy whose settings file cannot be written reads it, says so once, and
+# writes nothing anywhere: not the file, not the registry, no tips file.
+test_portable_copy_with_read_only_settings_says_so_and_writes_nothing() {
+    local dir="$E2E_ROOT/portable-ro" E2E_EXE="$E2E_ROOT/portable-ro/Umbrix.exe" saved="$E2E_ARTIFACTS/ro-settings.ini"
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp "$E2E_ROOT/program/Umbrix.exe" "$dir/"
+    { printf '\xff\xfe'; printf '[Workspace]\r\nHelp Videos Shown=1\r\n' | iconv -f UTF-8 -t UTF-16LE; } \
+        >"$dir/Umbrix-settings.ini"
+    cp "$dir/Umbrix-settings.ini" "$saved"
+    timeout 30 wine reg delete "$E2E_COMPANY_KEY" /f >/dev/null 2>&1
+    timeout 30 wine attrib +r "$(umbrix_win_path "$dir/Umbrix-settings.ini")" >/dev/null 2>&1
+
+    umbrix_start :silent
+    E2E_FIRST_PID=$UMBRIX_PID
+    check "one message box says that changes will not be kept" answer_box Return portable-read-only
+    check "start-up goes on" wait_window "$E2E_CAPTION" 20
+    check "no second message box" stays_hidden Umbrix 2
+    umbrix_kill_all
+    check "the settings file is unchanged" cmp -s "$saved" "$dir/Umbrix-settings.ini"
+    check_eq "no other file in the folder" "$(printf '%s\n' Umbrix-settings.ini Umbrix.exe)" "$(ls "$dir" | LC_ALL=C sort)"
+    check "no key under HKCU\\Software\\Corvane" test -z "$(reg_key_exists "$E2E_COMPANY_KEY" && echo yes)"
+}
