@@ -1,7 +1,8 @@
 #pragma once
 // The application object: instance initialisation, the message loop, message
 // pre-translation (run by the main loop and by every modal loop), instance
-// exit, and the per-user profile under HKCU\Software\<company>\<app>.
+// exit, and the per-user profile under HKCU\Software\<company>\<app> (or in
+// a settings file beside the program).
 #include <windows.h>
 
 #include <memory>
