@@ -94,6 +94,7 @@ set(UMBRIX_WIN_SOURCES
     src/framework/dialog.cpp
     src/framework/data_exchange.cpp
     src/framework/registry_store.cpp
+    src/framework/ini_store.cpp
     src/framework/win_text.cpp
     src/framework/tray_icon_theme_win.cpp
     src/framework/system_library.cpp
@@ -270,12 +271,14 @@ set(VANDRIC_WIN_SOURCES
     src/framework/dialog.cpp
     src/framework/data_exchange.cpp
     src/framework/registry_store.cpp
+    src/framework/ini_store.cpp
     src/framework/win_text.cpp
     src/framework/tray_icon_theme_win.cpp
     src/framework/path_text.cpp
     src/framework/system_library.cpp
     src/framework/dll_search.cpp
     src/framework/delay_load_failure.cpp
+    src/framework/ini_text.cpp
     src/timer/vandric_requests_win.cpp
     src/timer/tray_icon_win.cpp
     src/timer/dlg_schedule.cpp

@@ -66,6 +66,7 @@ stage="$build/portable/Umbrix-$version"
 rm -rf "$build/portable"
 mkdir -p "$stage"
 cp "$programs/Umbrix.exe" "$programs/Vandric.exe" "$stage/"
+cp packaging/portable/Umbrix-settings.ini packaging/portable/Vandric-settings.ini "$stage/"
 sed 's/$/\r/' packaging/portable-readme.txt > "$stage/README.txt"
 sed 's/$/\r/' LICENSE > "$stage/LICENSE.txt"
 find "$stage" -type d -exec chmod 755 {} + -o -type f -exec chmod 644 {} +

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "app/tips_file.h"
+#include "framework/app.h"
 #include "framework/system_library.h"
 #include "framework/win_text.h"
 #include "resources/resource.h"
@@ -26,7 +27,10 @@ CShellApi::~CShellApi()
 std::wstring GetTipsFilePath()
 {
     std::wstring folder;
-    {
+    // A portable copy keeps its tips beside itself too.
+    if (AfxGetApp() && !AfxGetApp()->PortableSettingsFile().empty()) {
+        folder = GetProgramFolder();
+    } else {
         CShellApi shell;
         wchar_t buffer[MAX_PATH] = {};
         if (shell.m_SHGetSpecialFolderPathW &&

@@ -31,7 +31,7 @@ private:
 };
 
 // "<all-users application data>\Umbrix.ini", or the program folder when the
-// shell cannot say.
+// shell cannot say or the settings are kept in a file beside the program.
 std::wstring GetTipsFilePath();
 
 // Writes the tips file once per user ("Ini File Updated"). An existing file

@@ -208,6 +208,8 @@ bool CUmbrixApp::InitInstance()
 
     if (HandOverToRunningInstance()) return false;
     if (anotherStarted) ShowHelpVideosOnFirstStart(profile);
+    // Only the start that becomes the running instance says so.
+    WarnIfSettingsCannotBeKept();
 
     // A one-time monitor-off delay never survives a restart. Only the process
     // that becomes the running instance resets it: a start that handed its
@@ -242,7 +244,8 @@ bool CUmbrixApp::InitInstance()
         break;
     }
 
-    SeedTipsFile(profile);
+    // A copy that cannot keep its settings leaves its folder as it found it.
+    if (!SettingsReadOnly()) SeedTipsFile(profile);
     ShowTipOfDayAtStartup(profile, GetTipsFilePath());
     return true;
 }

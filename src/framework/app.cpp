@@ -1,5 +1,6 @@
 #include "framework/app.h"
 
+#include "framework/ini_store.h"
 #include "framework/registry_store.h"
 #include "framework/window.h"
 
@@ -74,14 +75,37 @@ CWinAppBase::~CWinAppBase()
 
 void CWinAppBase::SetRegistryKey(const std::wstring& company)
 {
-    SetProfileStore(std::make_unique<CRegistrySettingsStore>(HKEY_CURRENT_USER,
-                                                             L"Software\\" + company + L"\\" + m_appName));
+    const std::wstring file = PortableSettingsPath(m_appName);
+    if (file.empty()) {
+        SetProfileStore(std::make_unique<CRegistrySettingsStore>(HKEY_CURRENT_USER,
+                                                                 L"Software\\" + company + L"\\" + m_appName));
+        return;
+    }
+    // Never the registry as well: a copy that cannot write its file keeps
+    // its changes nowhere rather than on the machine it runs on.
+    auto store = std::make_unique<CIniSettingsStore>(file);
+    const bool readOnly = !store->Writable();
+    SetProfileStore(std::move(store));
+    m_portableSettingsFile = file;
+    m_settingsReadOnly = readOnly;
 }
 
 void CWinAppBase::SetProfileStore(std::unique_ptr<ISettingsStore> store)
 {
     m_profile = std::move(store);
     m_profileGeneration = ++g_profileGenerations;
+    m_portableSettingsFile.clear();
+    m_settingsReadOnly = false;
+}
+
+void CWinAppBase::WarnIfSettingsCannotBeKept()
+{
+    if (!m_settingsReadOnly || m_settingsWarned) return;
+    m_settingsWarned = true;
+    const std::wstring text = L"The settings file\n\n" + m_portableSettingsFile +
+                              L"\n\ncannot be written (the folder or the file is read-only). " + m_appName +
+                              L" uses the settings in it, but changes you make will not be kept.";
+    MessageBoxW(nullptr, text.c_str(), m_appName.c_str(), MB_OK | MB_ICONWARNING);
 }
 
 ISettingsStore& CWinAppBase::Profile()

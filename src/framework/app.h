@@ -1,7 +1,8 @@
 #pragma once
 // The application object: instance initialisation, the message loop, message
 // pre-translation (run by the main loop and by every modal loop), instance
-// exit, and the per-user profile under HKCU\Software\<company>\<app>.
+// exit, and the per-user profile under HKCU\Software\<company>\<app> (or in
+// a settings file beside the program).
 #include <windows.h>
 
 #include <memory>
@@ -32,8 +33,18 @@ public:
     // Returns false on WM_QUIT, which it puts back for the outer loop.
     bool PumpMessage();
 
-    // Selects HKCU\Software\<company>\<appName> as the profile.
+    // Selects HKCU\Software\<company>\<appName> as the profile, or, when
+    // the file "<appName>-settings.ini" lies beside the program, that file
+    // (a portable copy keeps everything beside itself).
     void SetRegistryKey(const std::wstring& company);
+    // The settings file in use, or empty while the profile is elsewhere.
+    const std::wstring& PortableSettingsFile() const { return m_portableSettingsFile; }
+    // Says once, in a message box captioned with the application's title,
+    // that the settings file cannot be written and changes will not be kept.
+    // Nothing when the profile is writable or not a file.
+    void WarnIfSettingsCannotBeKept();
+    // True when the settings file cannot be written: nothing is stored.
+    bool SettingsReadOnly() const { return m_settingsReadOnly; }
     // Replaces the profile store (tests use a throw-away key or memory).
     void SetProfileStore(std::unique_ptr<ISettingsStore> store);
     ISettingsStore& Profile();
@@ -61,6 +72,9 @@ private:
     HINSTANCE m_instance = nullptr;
     std::wstring m_cmdLineArgs;
     std::unique_ptr<ISettingsStore> m_profile;
+    std::wstring m_portableSettingsFile;
+    bool m_settingsReadOnly = false;
+    bool m_settingsWarned = false;
     unsigned m_profileGeneration = 0;
     // The application object this one replaced (tests run one inside another).
     CWinAppBase* m_previousApp = nullptr;

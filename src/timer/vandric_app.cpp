@@ -23,6 +23,7 @@ bool CVandricApp::InitInstance()
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     SetRegistryKey(L"Corvane");
+    WarnIfSettingsCannotBeKept();
     WriteProfileString(kSettingsSection, L"LastSchedule", L"");
 
     if (!m_dlg.Create()) return false;

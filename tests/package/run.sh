@@ -373,7 +373,21 @@ test_other_folder_and_foreign_files() {
     check "user's files kept beside it" test -f "$a/Umbrix.ini" -a -f "$a-notes.txt"
 }
 
+# The zip's two settings files make the copy portable: each is a UTF-16LE
+# byte-order mark and nothing else, and the text says what they do.
+test_portable_zip() {
+    E2E_CURRENT="portable zip"
+    local dir="$E2E_ARTIFACTS/portable" f
+    rm -rf "$dir"
+    unzip -q "$E2E_REPO/dist/Umbrix-$version-portable.zip" -d "$dir"
+    for f in Umbrix-settings.ini Vandric-settings.ini; do
+        check_eq "$f holds only the byte-order mark" fffe "$(od -An -tx1 "$dir/Umbrix-$version/$f" | tr -d ' \n')"
+        check "README.txt names $f" grep -q "$f" "$dir/Umbrix-$version/README.txt"
+    done
+}
+
 started=$SECONDS
+test_portable_zip
 test_default_folder
 test_folder_with_blanks_and_accents
 test_other_folder_and_foreign_files

@@ -1,8 +1,12 @@
-// The registry-backed settings store against a throw-away key.
+// The registry-backed settings store against a throw-away key; what every
+// store must do also against the settings file.
 #include <windows.h>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
+#include "framework/ini_store.h"
 #include "framework/registry_store.h"
 #include "win/test_app.h"
 
@@ -52,14 +56,54 @@ TEST_F(RegistryStoreTest, IntegersAreDwordsAndKeepTheirSign)
     EXPECT_EQ(value, 0xFFFFFFFFu);
 }
 
-TEST_F(RegistryStoreTest, TextRoundTripsIncludingNewLinesAndNonAscii)
+// The store under test: in the registry or in a settings file.
+class SettingsStoreTest : public testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        wchar_t temp[MAX_PATH + 1] = {};
+        GetTempPathW(MAX_PATH + 1, temp);
+        m_file = std::wstring(temp) + L"UmbrixTests-settings.ini";
+        TearDown();
+        if (GetParam())
+            m_store = std::make_unique<CIniSettingsStore>(m_file);
+        else
+            m_store = std::make_unique<CRegistrySettingsStore>(HKEY_CURRENT_USER, kTestProfileKey);
+    }
+    void TearDown() override
+    {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kTestProfileKey);
+        DeleteFileW(m_file.c_str());
+    }
+
+    std::wstring m_file;
+    std::unique_ptr<ISettingsStore> m_store;
+};
+
+TEST_P(SettingsStoreTest, TextRoundTripsIncludingNewLinesAndNonAscii)
 {
     const std::wstring text = L"Battery Power Low\nZ\u00fcrich \u65e5\u672c";
-    ASSERT_TRUE(m_store.WriteString(L"Settings", L"LowPowerText", text));
-    EXPECT_EQ(m_store.ReadString(L"Settings", L"LowPowerText", L"x"), text);
-    ASSERT_TRUE(m_store.WriteString(L"Settings", L"TextToSpeechText", L""));
-    EXPECT_EQ(m_store.ReadString(L"Settings", L"TextToSpeechText", L"default"), L"");
+    ASSERT_TRUE(m_store->WriteString(L"Settings", L"LowPowerText", text));
+    EXPECT_EQ(m_store->ReadString(L"Settings", L"LowPowerText", L"x"), text);
+    ASSERT_TRUE(m_store->WriteString(L"Settings", L"TextToSpeechText", L""));
+    EXPECT_EQ(m_store->ReadString(L"Settings", L"TextToSpeechText", L"default"), L"");
 }
+
+TEST_P(SettingsStoreTest, FreshStoreReadsDefaultsAndIntegersKeepTheirSign)
+{
+    EXPECT_EQ(m_store->ReadInt(L"Tip", L"StartUp", 1), 1);
+    EXPECT_EQ(m_store->ReadString(L"Settings", L"AlertTextIdle", L"Turning Monitor Off Now"),
+              L"Turning Monitor Off Now");
+    ASSERT_TRUE(m_store->WriteInt(L"Settings", L"CursorLocationForAction", -1));
+    ASSERT_TRUE(m_store->WriteInt(L"Workspace", L"ApplicationLook", 219));
+    EXPECT_EQ(m_store->ReadInt(L"Settings", L"CursorLocationForAction", 7), -1);
+    EXPECT_EQ(m_store->ReadInt(L"Workspace", L"ApplicationLook", 0), 219);
+    EXPECT_EQ(m_store->ReadString(L"Workspace", L"Missing", L"d"), L"d");
+}
+
+// An empty prefix keeps the names "SettingsStoreTest.X/N", which the
+// per-file test filter of the build matches.
+INSTANTIATE_TEST_SUITE_P(, SettingsStoreTest, testing::Values(false, true));
 
 TEST_F(RegistryStoreTest, ValuesOfTheWrongTypeReadAsTheDefault)
 {
