@@ -223,6 +223,8 @@ vandric_windows() {
     pids+=($!)
     local w
     w="$(wait_visible 'Schedule Action - Vandric')"
+    # Its clock line is first filled at the first tick of its one-second timer.
+    sleep 2
     shot "$w" vandric-schedule
     [ "$mode" = all ] || { press "$w" Escape; return 0; }
     press "$w" Return
