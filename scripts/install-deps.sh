@@ -7,7 +7,7 @@ packages=(
     cmake make g++ libgtest-dev googletest
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine64
-    xvfb xdotool x11-utils imagemagick
+    xvfb xdotool x11-utils imagemagick faketime
     clang lld llvm libclang-rt-14-dev
     nsis zip osslsigncode openssl python3-yaml unzip
 )

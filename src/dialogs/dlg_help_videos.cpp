@@ -15,8 +15,10 @@ bool CDlgHelpVideos::OnInitDialog()
     GetClientRect(m_hWnd, &client);
     if (m_browser.Create(m_hWnd, client))
         m_browser.Navigate(kHelpVideosPage);
-    else
+    else {
+        ::ShowWindow(GetDlgItem(IDC_HELP_VIDEOS_NOTE), SW_SHOW);
         ::ShowWindow(GetDlgItem(IDC_HELP_VIDEOS_LINK), SW_SHOW);
+    }
     Layout();
     return true;
 }
@@ -29,15 +31,23 @@ void CDlgHelpVideos::Layout()
         m_browser.Move(client);
         return;
     }
-    // The link stays a centred block whatever the window's size.
+    // The note and the link stay a centred block whatever the window's size.
+    HWND note = GetDlgItem(IDC_HELP_VIDEOS_NOTE);
     HWND link = GetDlgItem(IDC_HELP_VIDEOS_LINK);
-    if (!link) return;
-    RECT rect{};
-    GetWindowRect(link, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    SetWindowPos(link, nullptr, (client.right - width) / 2 > 0 ? (client.right - width) / 2 : 0,
-                 (client.bottom - height) / 2 > 0 ? (client.bottom - height) / 2 : 0, 0, 0,
+    if (!note || !link) return;
+    RECT noteRect{};
+    RECT linkRect{};
+    GetWindowRect(note, &noteRect);
+    GetWindowRect(link, &linkRect);
+    RECT block{};
+    UnionRect(&block, &noteRect, &linkRect);
+    const int left = (client.right - (block.right - block.left)) / 2;
+    const int top = (client.bottom - (block.bottom - block.top)) / 2;
+    const int x = left > 0 ? left : 0;
+    const int y = top > 0 ? top : 0;
+    SetWindowPos(note, nullptr, x + noteRect.left - block.left, y + noteRect.top - block.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(link, nullptr, x + linkRect.left - block.left, y + linkRect.top - block.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

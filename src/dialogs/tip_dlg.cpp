@@ -113,9 +113,13 @@ void CTipDlg::PaintPanel(HDC dc)
 
     BITMAP info{};
     if (!m_picture || !GetObjectW(m_picture, sizeof(info), &info)) return;
+    // The picture grows with the display's scale, as the dialog units do.
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    const int width = MulDiv(info.bmWidth, dpi > 96 ? dpi : 96, 96);
+    const int height = MulDiv(info.bmHeight, dpi > 96 ? dpi : 96, 96);
     const COLORREF stripColor = GetSysColor(COLOR_BTNSHADOW);
     RECT strip = rect;
-    strip.right = strip.left + info.bmWidth;
+    strip.right = strip.left + width;
     HBRUSH stripBrush = CreateSolidBrush(stripColor);
     FillRect(dc, &strip, stripBrush);
     DeleteObject(stripBrush);
@@ -138,8 +142,8 @@ void CTipDlg::PaintPanel(HDC dc)
         GetWindowRect(position, &at);
         MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&at), 2);
     }
-    SetDIBitsToDevice(dc, at.left, at.top, static_cast<DWORD>(info.bmWidth), static_cast<DWORD>(info.bmHeight), 0, 0, 0,
-                      static_cast<UINT>(info.bmHeight), pixels.data(), &header, DIB_RGB_COLORS);
+    StretchDIBits(dc, at.left, at.top, width, height, 0, 0, info.bmWidth, info.bmHeight, pixels.data(), &header,
+                  DIB_RGB_COLORS, SRCCOPY);
 }
 
 bool CTipDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result)

@@ -215,6 +215,7 @@
 // Help videos (dialog 334)
 #define IDD_HELP_VIDEOS                 334
 #define IDC_HELP_VIDEOS_LINK            1060
+#define IDC_HELP_VIDEOS_NOTE            1061
 
 // About box (dialog 100)
 #define IDD_ABOUTBOX                    100

@@ -455,8 +455,8 @@ TEST(HelpVideos, WithoutTheBrowserALinkFollowsTheResizableWindow)
     CRecordingSystem system;
     CSystemOverride override(system);
     CDlgHelpVideos dlg;
-    bool linkShown = false, browser = true;
-    RECT before{}, after{};
+    bool linkShown = false, noteShown = false, browser = true;
+    RECT before{}, after{}, note{};
     CModalScript script;
     script.Then([&] {
         if (!Up(dlg)) return false;
@@ -466,6 +466,8 @@ TEST(HelpVideos, WithoutTheBrowserALinkFollowsTheResizableWindow)
         GetWindowRect(link, &before);
         SetWindowPos(dlg.GetSafeHwnd(), nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
         GetWindowRect(link, &after);
+        noteShown = IsWindowVisible(dlg.GetDlgItem(IDC_HELP_VIDEOS_NOTE)) != FALSE;
+        GetWindowRect(dlg.GetDlgItem(IDC_HELP_VIDEOS_NOTE), &note);
         NMHDR click{link, IDC_HELP_VIDEOS_LINK, static_cast<UINT>(NM_CLICK)};
         SendMessageW(dlg.GetSafeHwnd(), WM_NOTIFY, IDC_HELP_VIDEOS_LINK, reinterpret_cast<LPARAM>(&click));
         PostMessageW(dlg.GetSafeHwnd(), WM_CLOSE, 0, 0);
@@ -476,6 +478,9 @@ TEST(HelpVideos, WithoutTheBrowserALinkFollowsTheResizableWindow)
     EXPECT_FALSE(browser);
     EXPECT_TRUE(linkShown);
     EXPECT_NE(before.top, after.top) << "the link stays centred";
+    // The note stands above the link, apart from it: one text per control.
+    EXPECT_TRUE(noteShown);
+    EXPECT_LE(note.bottom, after.top);
     ASSERT_EQ(1u, system.Executed().size());
     EXPECT_EQ(L"https://www.corvane.example/umbrix/videos/", system.Executed()[0].file);
 }
