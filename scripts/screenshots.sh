@@ -248,6 +248,8 @@ installer_windows() {
     sleep 0.5
     [ "$mode" = all ] && shot "$w" installer-welcome
     press "$w" Return; sleep 1
+    [ "$mode" = all ] && shot "$w" installer-licence
+    press "$w" Return; sleep 1
     [ "$mode" = all ] && shot "$w" installer-folder
     press "$w" Return; sleep 1
     shot "$w" installer-options
