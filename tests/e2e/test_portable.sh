@@ -4,16 +4,6 @@
 # ini_text FILE: a settings file as UTF-8 text without carriage returns.
 ini_text() { iconv -f UTF-16LE -t UTF-8 "$1" 2>/dev/null | sed 's/^\xEF\xBB\xBF//' | tr -d '\r'; }
 
-# wait_for_file PATH SECONDS: true once the file exists.
-wait_for_file() {
-    local deadline
-    deadline=$(deadline_ms "$2")
-    until [ -f "$1" ]; do
-        past "$deadline" && return 1
-        sleep 0.1
-    done
-}
-
 test_portable_copy_writes_only_beside_itself() {
     local dir="$E2E_ROOT/portable" marker="$E2E_ARTIFACTS/portable-start" E2E_EXE="$E2E_ROOT/portable/Umbrix.exe"
     rm -rf "$dir"
@@ -31,7 +21,7 @@ test_portable_copy_writes_only_beside_itself() {
         wait_visible 'Few Help Video Tutorials for Umbrix  From Settings - > Help - > Help Videos' 30
     xdotool key --clearmodifiers Escape
     check "then the frame" wait_window "$E2E_CAPTION" 20
-    check "the tips file is seeded beside the program" wait_for_file "$dir/Umbrix.ini" 10
+    check "the tips file is seeded beside the program" wait_file "$dir/Umbrix.ini" 10
 
     VANDRIC_JOURNAL="$UMBRIX_JOURNAL" wine "$dir/Vandric.exe" </dev/null >>"$E2E_LOG" 2>&1 &
     E2E_PIDS+=("$!")

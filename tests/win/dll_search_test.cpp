@@ -9,7 +9,6 @@
 #include <string>
 
 #include "framework/dll_search.h"
-#include "framework/system_library.h"
 #include "framework/win_text.h"
 #include "win/common_controls_v6.h"
 
@@ -32,14 +31,6 @@ TEST(DllSearch, ABareNameIsNotLookedForBesideTheProgram)
     EXPECT_EQ(LoadLibraryExW(L"planted_dll.dll", nullptr, LOAD_LIBRARY_SEARCH_APPLICATION_DIR), nullptr);
     EXPECT_TRUE(Exists(marker));
     DeleteFileW(marker.c_str());
-}
-
-TEST(DllSearch, SystemLibrariesStillLoad)
-{
-    EXPECT_NE(CSystemLibrary(L"shell32.dll").Find("Shell_NotifyIconW"), nullptr);
-    HMODULE version = LoadLibraryW(L"version.dll");
-    EXPECT_NE(version, nullptr);
-    if (version) FreeLibrary(version);
 }
 
 // comctl32 is delay-loaded by bare name through the manifest's activation
